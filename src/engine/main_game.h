@@ -1,0 +1,93 @@
+// TMainGame: the game descriptor. Pile positions of the current layout, the
+// counters and modes of the game in play, and the catalogue's game list.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vellamor {
+
+class TMainGame {
+public:
+    using i16 = std::int16_t;
+
+    // --- pile positions (written by the layout; y values are unscrolled) ----
+    i16 foundationX(int i) const { return foundationX_[i]; }
+    i16 foundationY(int i) const { return scrolled(foundationY_[i]); }
+    void setFoundationX(int i, int v) { foundationX_[i] = narrow(v); }
+    void setFoundationY(int i, int v) { foundationY_[i] = narrow(v); }
+
+    i16 reserveX(int i) const { return reserveX_[i]; }
+    i16 reserveY(int i) const { return scrolled(reserveY_[i]); }
+    void setReserveX(int i, int v) { reserveX_[i] = narrow(v); }
+    void setReserveY(int i, int v) { reserveY_[i] = narrow(v); }
+
+    // Index 0 the stock, 1 the waste, 2 the second waste.
+    i16 stockX(int i) const { return stockX_[i]; }
+    i16 stockY(int i) const { return scrolled(stockY_[i]); }
+    void setStockX(int i, int v) { stockX_[i] = narrow(v); }
+    void setStockY(int i, int v) { stockY_[i] = narrow(v); }
+
+    i16 tableauX(int i) const { return tableauX_[i]; }
+    i16 tableauY(int i) const { return scrolled(tableauY_[i]); }
+    void setTableauX(int i, int v) { tableauX_[i] = narrow(v); }
+    void setTableauY(int i, int v) { tableauY_[i] = narrow(v); }
+
+    // A pile placed below x = -9999 is not shown and is never a target.
+    static constexpr int kHiddenX = -9999;
+    static bool hidden(int x) { return x < kHiddenX; }
+
+    // --- card steps of fanned piles ----------------------------------------
+    i16 faceUpStep = 0;
+    i16 faceUpStepAcross = 0;
+    i16 faceDownStep = 0;
+    i16 faceDownStepAcross = 0;
+
+    // --- counters and modes of the game in play ------------------------------
+    i16 closeAfterEnd = 0;   // close the window once the end of the game is complete
+    i16 passNumber = 1;      // current pass through the stock, 1 after every new deal
+    i16 dragMoved = 0;       // the pointer moved while a card is in hand
+    i16 lastClickX = 0, lastClickY = 0;
+    i16 dealShown = 0;       // 1 once the deal has been shown
+    i16 stockPressed = 0;    // the empty stock is shown pressed
+    i16 scrollOffset = 0;    // vertical scroll position of the table
+    i16 moveCounter = 0;     // 0 after a new deal, raised up to 2 by each move
+    i16 cardInHand = 0;      // bottom card of the block being dragged
+    i16 lastCardMoved = 0;   // top card of the block last examined by the count test
+    i16 pointerX = 0, pointerY = 0; // where the pile information was last shown
+    i16 missesCounter = 0;   // misses of the memory games
+    i16 autoplaySetting = 0; // 3 turns autoplay off at every new game
+    i16 dragOffsetX = 0, dragOffsetY = 0;
+    i16 seriesMode = 0;      // above 0 while a series is played
+    i16 tutorMode = 0;       // 0 normal, 1 a hint is shown, 3 the demo plays
+    i16 tutorTimer = 0;
+    i16 multiCardDeal = 0;   // several cards are being dealt one after another
+    i16 hintPending = 0;
+    i16 demoMoves = 0;
+    i16 statisticsOff = 0;
+    i16 playMark = -1;       // -1 new deal, 1 the player moved, 0 the demo moved first
+    i16 randomNumber = 0;    // the game number was drawn at random
+    std::array<i16, 4> specialCounters{};
+    i16 loadedFaceStyle = 0;
+    i16 playerTurn = 0;
+    i16 clickToMoveSetting = 0, clickToMove = 0;
+    i16 selection = 0, selectionStep = 0;
+    std::array<i16, 2> pendingRedraws{};
+
+    // --- catalogue ------------------------------------------------------------
+    std::vector<std::string> gameList;       // catalogue entries in file order
+    std::vector<std::string> customGameList; // custom games
+
+private:
+    i16 scrolled(i16 y) const { return static_cast<i16>(y - scrollOffset); }
+    static i16 narrow(int v) { return static_cast<i16>(v); }
+
+    std::array<i16, 17> foundationX_{}, foundationY_{};
+    std::array<i16, 13> reserveX_{}, reserveY_{};
+    std::array<i16, 4> stockX_{}, stockY_{};
+    std::array<i16, 42> tableauX_{}, tableauY_{};
+};
+
+} // namespace vellamor
