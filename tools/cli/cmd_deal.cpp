@@ -10,6 +10,7 @@
 
 namespace vellamor::cli {
 
+namespace {
 int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
     std::string paramsPath, number;
     bool haveNumber = false;
@@ -51,5 +52,10 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
     for (const std::string& line : makeSnapshot(engine.table, engine.cards)) out << line << '\n';
     return 0;
 }
+
+} // namespace
+
+VELLAMOR_CLI_COMMAND("deal", cmdDeal,
+                     "--params FILE --number N   print the 71 snapshot lines of the dealt position");
 
 } // namespace vellamor::cli

@@ -8,17 +8,8 @@
 #include "engine/engine.h"
 
 #include <ostream>
-#include <unistd.h>
 
 namespace vellamor::cli {
-
-std::string programFolder() {
-    char buf[4096];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.rfind('/') + 1);
-}
 
 namespace {
 
@@ -42,6 +33,7 @@ void printPile(const Engine& e, std::ostream& out, PileId id) {
 
 } // namespace
 
+namespace {
 int cmdPlay(const Args& args, std::ostream& out, std::ostream& err) {
     std::string number;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -77,5 +69,9 @@ int cmdPlay(const Args& args, std::ostream& out, std::ostream& err) {
     out << "\nThe window is not built yet; this is the headless driver.\n";
     return 0;
 }
+
+} // namespace
+
+VELLAMOR_CLI_COMMAND("play", cmdPlay, "[--number N]   deal the sample game (Spider) and show the table");
 
 } // namespace vellamor::cli
