@@ -4,6 +4,8 @@
 #include "engine/deal.h"
 #include "engine/engine.h"
 
+#include <array>
+
 namespace vellamor::detail {
 
 // Appends a card on top of a pile with the given face.
@@ -34,6 +36,9 @@ FreeChoice freeChoiceFor(int baseCardCode);
 // Offers the tableau cards to the foundations (pile by pile or row by row as
 // parameter 26 says); each accepted card moves face up and scores.
 void freeTableauCards(Engine& e, FreeChoice choice);
+
+// Style 18's mixing rule over the first n cards.
+void mixCards(std::array<CardCode, 16>& cards, int n);
 
 // Dealing styles that act at the end of the distribution (parameter 36).
 void applyDealingStyle(Engine& e, DealArray& deck);

@@ -53,8 +53,9 @@ bool offer(Engine& e, int pileIndex, int row, FreeChoice choice, int groupIndex)
     return true;
 }
 
-// Style 18's mixing rule.
-void mix(std::array<CardCode, 16>& cards, int n) {
+} // namespace
+
+void mixCards(std::array<CardCode, 16>& cards, int n) {
     std::array<CardCode, 16> rest = cards, out{};
     int remaining = n, produced = 0;
     int p = rank(rest[n / 2]);
@@ -67,6 +68,8 @@ void mix(std::array<CardCode, 16>& cards, int n) {
     }
     cards = out;
 }
+
+namespace {
 
 // Style 19: five digits of the game number, each moved up past digits already chosen.
 std::array<bool, 10> chosenDigits(const Engine& e) {
@@ -187,7 +190,7 @@ void sixteenCards(Engine& e, DealArray& deck) {
         if (n < 16 && isCard(c) && !isCourt(c)) cards[n++] = static_cast<CardCode>(c);
     }
     for (int i = 0; i < n; ++i) counters[i / 4] = static_cast<i16>(counters[i / 4] + rank(cards[i]));
-    if (n > 0) mix(cards, n);
+    if (n > 0) mixCards(cards, n);
     for (int k = 0; k < n; ++k) place(e, e.table.tableau[k], cards[k], true);
 }
 
