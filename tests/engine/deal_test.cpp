@@ -36,6 +36,31 @@ TEST(Deal, KlondikeLikeGameDealsEveryCardWithItsFace) {
     }
 }
 
+// Whatever the decks, jokers and short deck, every card of the array reaches the
+// table exactly once.
+TEST(Deal, EveryCardOnceForAnyDecksJokersAndShortDecks) {
+    for (int decks = 1; decks <= 4; ++decks)
+        for (int jokers : {0, 2, 4})
+            for (int shortDeck : {0, 1, 2}) {
+                SCOPED_TRACE(::testing::Message() << decks << " decks, " << jokers << " jokers, "
+                                                  << "short deck " << shortDeck);
+                const int perDeck = shortDeck == 0 ? 52 : shortDeck == 1 ? 32 : 28;
+                const int total = decks * perDeck + jokers;
+                Engine e;
+                setParams(e, {{prm::Cards, 52 * decks}, {prm::UsesJokers, jokers ? 1 : 0},
+                              {prm::Jokers, jokers}, {prm::ShortDeck, shortDeck},
+                              {prm::Tableaus, 10}, {prm::StockCards, total % 10}});
+                setRange(e, prm::TableauCards, 10, total / 10);
+                setRange(e, prm::TableauFaceUp, 10, 1);
+                loadAndDeal(e, "6022140857");
+                std::vector<int> all = cardsOnTable(e);
+                ASSERT_EQ(static_cast<int>(all.size()), total);
+                std::sort(all.begin(), all.end());
+                EXPECT_TRUE(std::adjacent_find(all.begin(), all.end()) == all.end());
+                EXPECT_EQ(std::count_if(all.begin(), all.end(), isJoker), jokers);
+            }
+}
+
 TEST(Deal, SameNumberSamePilesAndLeadingZerosDoNotMatter) {
     Engine a, b;
     spider(a);
