@@ -76,6 +76,25 @@ public:
     i16 selection = 0, selectionStep = 0;
     std::array<i16, 2> pendingRedraws{};
 
+    // --- card spacing of fanned piles, set with the card pictures --------------
+    i16 style6Step = 0;          // cards of style 6 lie this far apart across
+    i16 windingGapAcross = 0;    // gaps between the cells of the winding pile
+    i16 windingGapDown = 0;
+    i16 squaredStep = 3;         // reserve style 5
+    i16 squaredStep2 = 3;
+    i16 sideBySideGap = 6;       // style 4: cards side by side
+    i16 cardWidth = 0, cardHeight = 0; // size of the current card pictures
+    i16 movingBlockHeight = 0;   // height of the block in hand (card height: one card)
+
+    // --- what the layout leaves besides the pile positions --------------------
+    i16 tableauRoom = 0;         // height a tableau pile may grow to before it is squeezed
+    i16 layoutCardWidth = 0;
+    i16 layoutScroll = 0;        // scroll position when the layout ran
+    std::array<i16, 3> stockYScrolled{};
+    std::array<i16, 16> foundationYScrolled{};
+    // Label points of the special games' score boxes; x = -10000 when unused.
+    std::array<std::array<i16, 2>, 4> labelPoints1{}, labelPoints2{};
+
     // --- catalogue ------------------------------------------------------------
     std::vector<std::string> gameList;       // catalogue entries in file order
     std::vector<std::string> customGameList; // custom games
