@@ -454,8 +454,8 @@ bool SectionedFile::writeKey(std::string_view section, std::string_view key,
             break;
         }
     }
-    // Rebuild the body: every non-empty line as key=value, the key's line with
-    // its new value (or the key added last), then one empty line.
+    // Rebuild the body: the non-empty lines, the key's line with its new value
+    // (or the key added last), then one empty line.
     std::string newBody;
     newBody.reserve(body.size() + key.size() + value.size() + 8);
     bool placed = false;
@@ -467,15 +467,10 @@ bool SectionedFile::writeKey(std::string_view section, std::string_view key,
             placed = true;
             continue;
         }
-        std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) {
-            newBody.append(line); // not a key line: kept as it is
-            newBody += "\r\n";
-            continue;
-        }
-        std::string_view v = line.substr(eq + 1);
-        while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
-        appendLine(newBody, line.substr(0, eq), v);
+        // Every other line stays as it is: values keep their width, so later
+        // same-width writes still go in place.
+        newBody.append(line);
+        newBody += "\r\n";
     }
     if (!placed) appendLine(newBody, key, value);
     newBody += "\r\n";
