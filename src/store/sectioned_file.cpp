@@ -57,6 +57,14 @@ bool isKeyLine(std::string_view line, std::string_view key, bool spaced) {
     return i < line.size() && line[i] == '=';
 }
 
+// memmem is much faster than a search that starts from each "\n".
+std::size_t findBytes(std::string_view hay, std::string_view needle, std::size_t from) {
+    if (from > hay.size()) return std::string_view::npos;
+    const void* hit = ::memmem(hay.data() + from, hay.size() - from, needle.data(), needle.size());
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - hay.data())
+               : std::string_view::npos;
+}
+
 bool hasBracketedText(std::string_view s) {
     std::size_t open = s.find('[');
     return open != std::string_view::npos && s.find(']', open + 1) != std::string_view::npos;
@@ -167,8 +175,8 @@ std::optional<SectionedFile::Location> SectionedFile::locate(int fd, std::string
         const std::size_t len = carry + static_cast<std::size_t>(n);
         const bool eof = static_cast<std::size_t>(n) < kBlock;
         std::string_view v(buf.data(), len);
-        for (std::size_t i = v.find(pattern_); i != std::string_view::npos;
-             i = v.find(pattern_, i + 1)) {
+        for (std::size_t i = findBytes(v, pattern_, 0); i != std::string_view::npos;
+             i = findBytes(v, pattern_, i + 1)) {
             const std::size_t after = i + plen;
             Location at;
             at.start = bufStart + static_cast<std::int64_t>(i) + 1;
