@@ -90,6 +90,7 @@ public:
     i16 tableauRoom = 0;         // height a tableau pile may grow to before it is squeezed
     i16 layoutCardWidth = 0;
     i16 layoutScroll = 0;        // scroll position when the layout ran
+    i16 screenWidth = 0;         // width of the screen the layout was made for
     std::array<i16, 3> stockYScrolled{};
     std::array<i16, 16> foundationYScrolled{};
     // Label points of the special games' score boxes; x = -10000 when unused.
