@@ -3,7 +3,6 @@
 #include "store/sectioned_file.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -35,16 +34,17 @@ std::string sectionName(int i) {
 // A temporary folder with the benchmark file; removed at exit.
 struct BenchFile {
     BenchFile() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "vellamor-bench-XXXXXX").string();
+        std::string tmpl =
+            (std::filesystem::temp_directory_path() / "vellamor-bench-XXXXXX").string();
         if (!::mkdtemp(tmpl.data())) std::abort();
         folder = tmpl;
         path = folder + "/Stat.dat";
         std::string content = "[Version]\r\nVersion=0300\r\n";
         for (int i = 0; i < kSections; ++i) {
             content += "\r\n[" + sectionName(i) + "]\r\n";
-            for (const char* k : {"Won", "Lost", "Streak_Won", "Streak_Lost", "Cur_Streak",
-                                  "Best_Time", "Total_Time", "Best_Score", "Total_Score",
-                                  "Last_Played", "Moves", "Undos"})
+            for (const char* k :
+                 {"Won", "Lost", "Streak_Won", "Streak_Lost", "Cur_Streak", "Best_Time",
+                  "Total_Time", "Best_Score", "Total_Score", "Last_Played", "Moves", "Undos"})
                 content += std::string(k) + "=" + std::string(30, '0') + "\r\n";
         }
         std::ofstream(path, std::ios::binary) << content;
@@ -68,7 +68,8 @@ int sectionOf(const benchmark::State& state) {
 void BM_ReadKey(benchmark::State& state) {
     QuietHost host;
     SectionedFile file(benchFile().path, host);
-    const std::string section = sectionOf(state) == 0 ? sectionName(0) : sectionName(sectionOf(state));
+    const std::string section =
+        sectionOf(state) == 0 ? sectionName(0) : sectionName(sectionOf(state));
     for (auto _ : state) {
         auto r = file.readKey(section, "Total_Score", "");
         benchmark::DoNotOptimize(r);

@@ -14,10 +14,13 @@ std::string envOr(const char* name) {
     return v ? std::string(v) : std::string();
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string trimRight(std::string s) {
-    while (!s.empty() && isBlank(s.back())) s.pop_back();
+    while (!s.empty() && isBlank(s.back()))
+        s.pop_back();
     return s;
 }
 
@@ -29,9 +32,10 @@ std::string firstLine(const std::string& content) {
 
 // XDG_DOCUMENTS_DIR from the user-dirs file of the configuration folder.
 std::string documentsFromUserDirs(const Environment& env) {
-    std::string config = !env.xdgConfigHome.empty() && env.xdgConfigHome[0] == '/'
-                             ? withSlash(env.xdgConfigHome)
-                             : (env.home.empty() ? std::string() : withSlash(env.home) + ".config/");
+    std::string config =
+        !env.xdgConfigHome.empty() && env.xdgConfigHome[0] == '/'
+            ? withSlash(env.xdgConfigHome)
+            : (env.home.empty() ? std::string() : withSlash(env.home) + ".config/");
     if (config.empty()) return {};
     std::string text;
     if (readWholeFile(config + "user-dirs.dirs", text) != ReadStatus::Ok) return {};
@@ -50,7 +54,8 @@ std::string documentsFromUserDirs(const Environment& env) {
         if (value.rfind("$HOME", 0) == 0) {
             if (env.home.empty()) return {};
             std::string home = trimRight(env.home);
-            while (home.size() > 1 && home.back() == '/') home.pop_back();
+            while (home.size() > 1 && home.back() == '/')
+                home.pop_back();
             value = home + value.substr(5);
         }
         if (!value.empty() && value[0] == '/') return value;
@@ -88,6 +93,15 @@ std::optional<std::string> personalDocumentsFolder(const Environment& env) {
     return withSlash(env.home);
 }
 
+std::string personalDocumentsFolder(const Environment& env, StoreHost& host) {
+    std::optional<std::string> folder = personalDocumentsFolder(env);
+    if (!folder) {
+        host.message(msg::kNoDocumentsFolder);
+        return {};
+    }
+    return *folder;
+}
+
 bool saveDataFolderPointer(const std::string& programFolder, std::string_view folder,
                            StoreHost& host) {
     std::string path = withSlash(programFolder) + std::string(file::kPointer);
@@ -118,7 +132,8 @@ std::string resolveDataFolder(const std::string& programFolderIn, StoreHost& hos
     } else {
         std::string content;
         // An unreadable pointer file counts as an empty one: the default folder.
-        if (readWholeFile(*existing, content) == ReadStatus::Ok) result = withSlash(firstLine(content));
+        if (readWholeFile(*existing, content) == ReadStatus::Ok)
+            result = withSlash(firstLine(content));
     }
     if (result.empty() || result.compare(0, kDefaultFolderMarker.size(), kDefaultFolderMarker) == 0)
         return defaultDataFolder(programFolder, env);

@@ -55,6 +55,9 @@ std::string defaultDataFolder(const std::string& programFolder, const Environmen
 // it exists, else the home folder); nullopt when none can be found, and then
 // the caller shows msg::kNoDocumentsFolder.
 std::optional<std::string> personalDocumentsFolder(const Environment& env);
+// The same, showing "Cannont find personal documents folder" through the host
+// and returning an empty text when there is none.
+std::string personalDocumentsFolder(const Environment& env, StoreHost& host);
 
 // Decides the data folder from the pointer file in `programFolder` (which ends
 // in "/"), creating the pointer file on the first start. A pointer file that

@@ -84,13 +84,15 @@ std::optional<std::string> findNoCase(const std::string& folder, std::string_vie
     return found;
 }
 
-std::string lastErrorText() { return std::strerror(errno); }
+std::string lastErrorText() {
+    return std::strerror(errno);
+}
 
 ReadStatus readWholeFile(const std::string& path, std::string& out) {
     out.clear();
     int fd = openNoInterrupt(path.c_str(), O_RDONLY);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing
-                                                           : ReadStatus::Unreadable;
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
         ::close(fd);

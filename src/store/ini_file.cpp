@@ -32,14 +32,16 @@ IniFile::Line IniFile::parseLine(std::string text) {
     line.text = std::move(text);
     std::string_view t = line.text;
     std::size_t first = 0;
-    while (first < t.size() && isBlank(t[first])) ++first;
+    while (first < t.size() && isBlank(t[first]))
+        ++first;
     if (first < t.size() && t[first] == '[') {
         std::size_t close = t.find(']', first + 1);
         if (close != std::string_view::npos) {
             std::string_view raw = t.substr(first + 1, close - first - 1);
             std::string_view name = trimBlanks(raw);
             line.kind = Line::Header;
-            line.nameBegin = name.empty() ? first + 1 : static_cast<std::size_t>(name.data() - t.data());
+            line.nameBegin =
+                name.empty() ? first + 1 : static_cast<std::size_t>(name.data() - t.data());
             line.nameLen = name.size();
             return line;
         }
@@ -65,7 +67,8 @@ std::size_t IniFile::findSection(std::string_view section) const {
 
 std::size_t IniFile::sectionEnd(std::size_t header) const {
     std::size_t i = header + 1;
-    while (i < lines_.size() && lines_[i].kind != Line::Header) ++i;
+    while (i < lines_.size() && lines_[i].kind != Line::Header)
+        ++i;
     return i;
 }
 
@@ -134,8 +137,8 @@ bool IniFile::refuse(std::string reason) {
 
 bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     auto bad = [&](std::string_view why) {
-        return refuse("Cannot store the setting [" + std::string(section) + "] " + std::string(key) +
-                      " in " + path_ + ": " + std::string(why) + ".");
+        return refuse("Cannot store the setting [" + std::string(section) + "] " +
+                      std::string(key) + " in " + path_ + ": " + std::string(why) + ".");
     };
     if (section.empty() || trimBlanks(section) != section || hasLineBreak(section) ||
         section.find(']') != std::string_view::npos)
@@ -159,7 +162,8 @@ bool IniFile::writeString(std::string_view section, std::string_view key, std::s
         // After the last non-empty line of the section, so that the empty line
         // before the next section stays where it is.
         std::size_t at = sectionEnd(header);
-        while (at > header + 1 && trimBlanks(lines_[at - 1].text).empty()) --at;
+        while (at > header + 1 && trimBlanks(lines_[at - 1].text).empty())
+            --at;
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
                       parseLine(std::string(key) + "=" + std::string(value)));
     }
@@ -201,7 +205,8 @@ bool IniFile::commit() {
                       "are not saved.");
     std::string content;
     std::size_t total = 0;
-    for (const Line& l : lines_) total += l.text.size() + 2;
+    for (const Line& l : lines_)
+        total += l.text.size() + 2;
     content.reserve(total);
     for (const Line& l : lines_) {
         content += l.text;

@@ -53,7 +53,8 @@ bool isKeyLine(std::string_view line, std::string_view key, bool spaced) {
     if (line.size() <= key.size() || line.compare(0, key.size(), key) != 0) return false;
     std::size_t i = key.size();
     if (spaced)
-        while (i < line.size() && line[i] == ' ') ++i;
+        while (i < line.size() && line[i] == ' ')
+            ++i;
     return i < line.size() && line[i] == '=';
 }
 
@@ -128,7 +129,9 @@ private:
 SectionedFile::SectionedFile(std::string path, StoreHost& host)
     : path_(std::move(path)), host_(host) {}
 
-SectionedFile::~SectionedFile() { close(); }
+SectionedFile::~SectionedFile() {
+    close();
+}
 
 void SectionedFile::open(bool forWriting) {
     close();
@@ -189,8 +192,10 @@ std::optional<SectionedFile::Location> SectionedFile::locate(int fd, std::string
                 }
                 if (c == '\r') {
                     char next = 0;
-                    if (after + 1 < len) next = v[after + 1];
-                    else readAt(fd, &next, 1, afterAbs + 1);
+                    if (after + 1 < len)
+                        next = v[after + 1];
+                    else
+                        readAt(fd, &next, 1, afterAbs + 1);
                     at.bodyStart = afterAbs + (next == '\n' ? 2 : 1);
                     return at;
                 }
@@ -233,7 +238,8 @@ std::int64_t SectionedFile::readBody(int fd, std::int64_t bodyStart) {
             return bodyStart + static_cast<std::int64_t>(end + 1);
         }
         searched = body_.size();
-        if (static_cast<std::size_t>(n) < kBlock) return bodyStart + static_cast<std::int64_t>(body_.size());
+        if (static_cast<std::size_t>(n) < kBlock)
+            return bodyStart + static_cast<std::int64_t>(body_.size());
     }
 }
 
@@ -255,9 +261,8 @@ KeyRead SectionedFile::readKey(std::string_view section, std::string_view key,
         const std::size_t eq = i + key.size();
         if ((i == 0 || body[i - 1] == '\n') && eq < body.size() && body[eq] == '=') {
             std::size_t end = body.find('\n', eq + 1);
-            std::string_view value = body.substr(eq + 1, end == std::string_view::npos
-                                                             ? std::string_view::npos
-                                                             : end - eq - 1);
+            std::string_view value = body.substr(
+                eq + 1, end == std::string_view::npos ? std::string_view::npos : end - eq - 1);
             if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
             return {true, std::string(trimRightBlanks(value))};
         }
@@ -296,7 +301,8 @@ std::vector<std::string> SectionedFile::listSections() {
     Access file(*this, false);
     if (file.fd < 0) return out;
     std::string text;
-    if (readWholeFile(path_, text) == ReadStatus::Unreadable) throw StoreError(msg::cannotOpen(path_));
+    if (readWholeFile(path_, text) == ReadStatus::Unreadable)
+        throw StoreError(msg::cannotOpen(path_));
     LineSpan l{};
     for (std::size_t pos = 0; nextLine(text, pos, l); pos = l.next) {
         std::string_view line = std::string_view(text).substr(l.begin, l.length);
@@ -325,10 +331,10 @@ std::vector<std::string> SectionedFile::listKeys(std::string_view section) {
 }
 
 bool SectionedFile::checkSection(std::string_view section) {
-    if (section.empty() || hasLineBreak(section) || section.find_first_of("[]") != std::string_view::npos)
+    if (section.empty() || hasLineBreak(section) ||
+        section.find_first_of("[]") != std::string_view::npos)
         return fail("Cannot write to file " + path_ + ": the section name \"" +
-                    std::string(section) +
-                    "\" is empty or holds a bracket or a line break.");
+                    std::string(section) + "\" is empty or holds a bracket or a line break.");
     return true;
 }
 
@@ -339,20 +345,24 @@ bool SectionedFile::checkLines(std::string_view section, const std::vector<std::
         return fail("Cannot write to file " + path_ + ": section [" + std::string(section) +
                     "] was given " + std::to_string(keys.size()) + " keys but " +
                     std::to_string(values.size()) + " values.");
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const std::string& k = keys[i];
-        if (k.empty() || trimBlanks(k) != k || k.find('=') != std::string::npos ||
-            hasLineBreak(k) || k.front() == '[' || hasBracketedText(k))
-            return fail("Cannot write to file " + path_ + ": the key \"" + k + "\" of section [" +
-                        std::string(section) +
-                        "] is empty, has blanks around it, or holds \"=\", a bracketed text or a "
-                        "line break.");
-        if (hasLineBreak(values[i]) || hasBracketedText(values[i]))
-            return fail("Cannot write to file " + path_ + ": the value of key " + k +
-                        " in section [" + std::string(section) +
-                        "] holds a line break or a bracketed text that would read as a section "
-                        "header.");
-    }
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (!checkLine(section, keys[i], values[i])) return false;
+    return true;
+}
+
+bool SectionedFile::checkLine(std::string_view section, std::string_view k,
+                              std::string_view value) {
+    if (k.empty() || trimBlanks(k) != k || k.find('=') != std::string_view::npos ||
+        hasLineBreak(k) || k.front() == '[' || hasBracketedText(k))
+        return fail("Cannot write to file " + path_ + ": the key \"" + std::string(k) +
+                    "\" of section [" + std::string(section) +
+                    "] is empty, has blanks around it, or holds \"=\", a bracketed text or a "
+                    "line break.");
+    if (hasLineBreak(value) || hasBracketedText(value))
+        return fail("Cannot write to file " + path_ + ": the value of key " + std::string(k) +
+                    " in section [" + std::string(section) +
+                    "] holds a line break or a bracketed text that would read as a section "
+                    "header.");
     return true;
 }
 
@@ -385,8 +395,7 @@ bool SectionedFile::rewriteBody(int fd, const Location& at, std::int64_t tail,
     return reportReplace(static_cast<int>(r), temp, out.error());
 }
 
-bool SectionedFile::appendAt(int fd, std::string_view section,
-                             const std::vector<std::string>& keys,
+bool SectionedFile::appendAt(int fd, std::string_view section, const std::vector<std::string>& keys,
                              const std::vector<std::string>& values) {
     const std::int64_t size = fileSize(fd, path_);
     std::string text;
@@ -394,7 +403,8 @@ bool SectionedFile::appendAt(int fd, std::string_view section,
     text += '[';
     text.append(section);
     text += "]\r\n";
-    for (std::size_t i = 0; i < keys.size(); ++i) appendLine(text, keys[i], values[i]);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        appendLine(text, keys[i], values[i]);
     if (!writeAllAt(fd, text, size)) {
         std::string why = lastErrorText();
         // Take back what got written, so that no half section stays behind.
@@ -423,7 +433,8 @@ bool SectionedFile::rewriteSection(std::string_view section, const std::vector<s
     if (!at) return appendAt(file.fd, section, keys, values);
     const std::int64_t tail = readBody(file.fd, at->bodyStart);
     std::string body;
-    for (std::size_t i = 0; i < keys.size(); ++i) appendLine(body, keys[i], values[i]);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        appendLine(body, keys[i], values[i]);
     body += "\r\n";
     if (!rewriteBody(file.fd, *at, tail, body)) return false;
     file.replaced();
@@ -432,11 +443,10 @@ bool SectionedFile::rewriteSection(std::string_view section, const std::vector<s
 
 bool SectionedFile::writeKey(std::string_view section, std::string_view key,
                              std::string_view value) {
-    const std::vector<std::string> keys{std::string(key)}, values{std::string(value)};
-    if (!checkLines(section, keys, values)) return false;
+    if (!checkSection(section) || !checkLine(section, key, value)) return false;
     Access file(*this, true);
     std::optional<Location> at = locate(file.fd, section);
-    if (!at) return appendAt(file.fd, section, keys, values);
+    if (!at) return appendAt(file.fd, section, {std::string(key)}, {std::string(value)});
     const std::int64_t tail = readBody(file.fd, at->bodyStart);
     std::string_view body = body_;
     LineSpan l{};
@@ -497,7 +507,8 @@ bool SectionedFile::overwriteSectionLines(std::string_view section,
     const std::int64_t tail = readBody(file.fd, at->bodyStart);
     std::string_view body = body_;
     std::string lines;
-    for (std::size_t i = 0; i < keys.size(); ++i) appendLine(lines, keys[i], values[i]);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        appendLine(lines, keys[i], values[i]);
 
     // In place when every new line covers exactly one old CR LF line of the same length.
     bool inPlace = true;
@@ -521,7 +532,8 @@ bool SectionedFile::overwriteSectionLines(std::string_view section,
     // rest of the body follows; the section keeps one empty line at its end.
     std::string newBody = lines;
     pos = 0;
-    for (std::size_t i = 0; i < keys.size() && nextLine(body, pos, l); ++i) pos = l.next;
+    for (std::size_t i = 0; i < keys.size() && nextLine(body, pos, l); ++i)
+        pos = l.next;
     std::string_view rest = body.substr(std::min(pos, body.size()));
     newBody.append(rest);
     if (!rest.empty() && rest.back() != '\n') newBody += "\r\n";
@@ -535,8 +547,7 @@ bool SectionedFile::overwriteSectionLines(std::string_view section,
     return true;
 }
 
-bool SectionedFile::replaceAtColumn(int column, std::string_view oldText,
-                                    std::string_view newText,
+bool SectionedFile::replaceAtColumn(int column, std::string_view oldText, std::string_view newText,
                                     const std::function<void(long)>& progress) {
     if (column < 1 || oldText.empty() || hasLineBreak(oldText) || hasLineBreak(newText))
         return fail("Cannot change file " + path_ +
@@ -558,7 +569,8 @@ bool SectionedFile::replaceAtColumn(int column, std::string_view oldText,
     long lines = 0;
     bool anyChange = false;
     auto emit = [&](std::string_view line, std::string_view end) {
-        if (line.size() >= col + oldText.size() && line.compare(col, oldText.size(), oldText) == 0) {
+        if (line.size() >= col + oldText.size() &&
+            line.compare(col, oldText.size(), oldText) == 0) {
             changed.assign(line.substr(0, col));
             changed.append(newText);
             changed.append(line.substr(col + oldText.size()));
@@ -626,7 +638,8 @@ bool ensureStatisticsFiles(const DataFolder& folder, std::string_view player, St
     };
     bool ok = true;
     for (const NewFile& f : files)
-        if (!folder.has(f.name)) ok = create(folder.folder() + std::string(f.name), f.content) && ok;
+        if (!folder.has(f.name))
+            ok = create(folder.folder() + std::string(f.name), f.content) && ok;
     if (!player.empty()) {
         std::optional<std::string> progression = folder.progression(player);
         if (!progression) {

@@ -117,6 +117,7 @@ private:
     bool appendAt(int fd, std::string_view section, const std::vector<std::string>& keys,
                   const std::vector<std::string>& values);
     bool checkSection(std::string_view section);
+    bool checkLine(std::string_view section, std::string_view key, std::string_view value);
     bool checkLines(std::string_view section, const std::vector<std::string>& keys,
                     const std::vector<std::string>& values);
     bool fail(std::string text);

@@ -8,18 +8,30 @@
 namespace vellamor::store {
 
 namespace defaults {
-std::string cardsShadowedDefault(const Settings& s) { return s.text(key::Cards_Animate); }
-std::string modernPlatformDefault(const Settings&) { return "Y"; }
-std::string cardSetDefault(const Settings& s) { return s.context().colourBits <= 8 ? "3" : "1"; }
-std::string documentsFolderDefault(const Settings& s) { return s.context().documentsFolder; }
+std::string cardsShadowedDefault(const Settings& s) {
+    return s.text(key::Cards_Animate);
+}
+std::string modernPlatformDefault(const Settings&) {
+    return "Y";
+}
+std::string cardSetDefault(const Settings& s) {
+    return s.context().colourBits <= 8 ? "3" : "1";
+}
+std::string documentsFolderDefault(const Settings& s) {
+    return s.context().documentsFolder;
+}
 std::string mainWindowWidthDefault(const Settings& s) {
     return std::to_string(s.context().screenWidth - 150);
 }
 std::string mainWindowHeightDefault(const Settings& s) {
     return std::to_string(s.context().screenHeight - 150);
 }
-std::string windowLeftDefault(const Settings& s) { return std::to_string(s.context().windowLeft); }
-std::string windowTopDefault(const Settings& s) { return std::to_string(s.context().windowTop); }
+std::string windowLeftDefault(const Settings& s) {
+    return std::to_string(s.context().windowLeft);
+}
+std::string windowTopDefault(const Settings& s) {
+    return std::to_string(s.context().windowTop);
+}
 std::string windowWidthDefault(const Settings& s) {
     return std::to_string(s.context().windowWidth);
 }
@@ -215,7 +227,9 @@ long long parseInteger(std::string_view t, long long def) {
 
 } // namespace
 
-std::span<const SettingKey* const> allSettingKeys() { return kTable; }
+std::span<const SettingKey* const> allSettingKeys() {
+    return kTable;
+}
 
 const SettingKey* findSettingKey(std::string_view sec, std::string_view name) {
     for (const SettingKey* k : kTable)
@@ -260,7 +274,9 @@ std::string Settings::text(const SettingKey& k) const {
     return readString(k.section, k.name, "");
 }
 
-bool Settings::flag(const SettingKey& k) const { return text(k) == "Y"; }
+bool Settings::flag(const SettingKey& k) const {
+    return text(k) == "Y";
+}
 
 long long Settings::integer(const SettingKey& k) const {
     return readInteger(k.section, k.name, parseInteger(defaultOf(k), 0));

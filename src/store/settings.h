@@ -28,7 +28,7 @@ enum class SettingType {
 struct SettingContext {
     int screenWidth = 1024;
     int screenHeight = 768;
-    int colourBits = 24; // colour depth of the display; 8 or fewer: 256 colours or fewer
+    int colourBits = 24;         // colour depth of the display; 8 or fewer: 256 colours or fewer
     std::string documentsFolder; // personal documents folder, ending in "/"
     // Current geometry of the window whose own position keys are read (the
     // fast search window serves its present place as the default).
@@ -84,127 +84,246 @@ std::string demoWindowTopDefault(const Settings& s); // main height - demo heigh
 // Background_Def) are the same key, since names match without regard to case.
 namespace key {
 inline constexpr SettingKey AutoPlay{section::kPreference, "AutoPlay", SettingType::Flag, "Y"};
-inline constexpr SettingKey Automatic_FaceUp{section::kPreference, "Automatic_FaceUp", SettingType::Flag, "Y"};
-inline constexpr SettingKey Deal_Animation{section::kPreference, "Deal_Animation", SettingType::Flag, "Y"};
-inline constexpr SettingKey Redeal_Animation{section::kPreference, "Redeal_Animation", SettingType::Flag, "Y"};
-inline constexpr SettingKey Cards_Animate{section::kPreference, "Cards_Animate", SettingType::Flag, "Y"};
-inline constexpr SettingKey Cards_Shadowed{section::kPreference, "Cards_Shadowed", SettingType::Flag, "", &defaults::cardsShadowedDefault};
-inline constexpr SettingKey Show_Partial_Hidden_Card{section::kPreference, "Show_Partial_Hidden_Card", SettingType::Flag, "Y"};
-inline constexpr SettingKey ShowPilesSize{section::kPreference, "ShowPilesSize", SettingType::Flag, "N"};
+inline constexpr SettingKey Automatic_FaceUp{section::kPreference, "Automatic_FaceUp",
+                                             SettingType::Flag, "Y"};
+inline constexpr SettingKey Deal_Animation{section::kPreference, "Deal_Animation",
+                                           SettingType::Flag, "Y"};
+inline constexpr SettingKey Redeal_Animation{section::kPreference, "Redeal_Animation",
+                                             SettingType::Flag, "Y"};
+inline constexpr SettingKey Cards_Animate{section::kPreference, "Cards_Animate", SettingType::Flag,
+                                          "Y"};
+inline constexpr SettingKey Cards_Shadowed{section::kPreference, "Cards_Shadowed",
+                                           SettingType::Flag, "", &defaults::cardsShadowedDefault};
+inline constexpr SettingKey Show_Partial_Hidden_Card{
+    section::kPreference, "Show_Partial_Hidden_Card", SettingType::Flag, "Y"};
+inline constexpr SettingKey ShowPilesSize{section::kPreference, "ShowPilesSize", SettingType::Flag,
+                                          "N"};
 inline constexpr SettingKey Piles_TT{section::kPreference, "Piles_TT", SettingType::Flag, "N"};
-inline constexpr SettingKey Show_ToolTips{section::kPreference, "Show_ToolTips", SettingType::Flag, "Y"};
-inline constexpr SettingKey VertScrollBar{section::kPreference, "VertScrollBar", SettingType::Flag, "Y"};
-inline constexpr SettingKey Show_Main_Popup_Menu{section::kPreference, "Show_Main_Popup_Menu", SettingType::Flag, "Y"};
+inline constexpr SettingKey Show_ToolTips{section::kPreference, "Show_ToolTips", SettingType::Flag,
+                                          "Y"};
+inline constexpr SettingKey VertScrollBar{section::kPreference, "VertScrollBar", SettingType::Flag,
+                                          "Y"};
+inline constexpr SettingKey Show_Main_Popup_Menu{section::kPreference, "Show_Main_Popup_Menu",
+                                                 SettingType::Flag, "Y"};
 inline constexpr SettingKey Show_Score{section::kPreference, "Show_Score", SettingType::Flag, "Y"};
 inline constexpr SettingKey Show_Time{section::kPreference, "Show_Time", SettingType::Flag, "Y"};
-inline constexpr SettingKey Statusbar{section::kPreference, "Statusbar", SettingType::Flag, "", &defaults::modernPlatformDefault};
-inline constexpr SettingKey ToolBar_Visible{section::kPreference, "ToolBar_Visible", SettingType::Flag, "Y"};
-inline constexpr SettingKey ToolBar_Flat{section::kPreference, "ToolBar_Flat", SettingType::Flag, "Y"};
-inline constexpr SettingKey ToolBar_Large{section::kPreference, "ToolBar_Large", SettingType::Flag, "", &defaults::modernPlatformDefault};
-inline constexpr SettingKey ToolBar_XP{section::kPreference, "ToolBar_XP", SettingType::Flag, "", &defaults::modernPlatformDefault};
-inline constexpr SettingKey RightClick_To_Foundations{section::kPreference, "RightClick_To_Foundations", SettingType::Flag, "Y"};
-inline constexpr SettingKey RightClick_To_Tableaus{section::kPreference, "RightClick_To_Tableaus", SettingType::Flag, "Y"};
-inline constexpr SettingKey DoubleClick_To_Foundations{section::kPreference, "DoubleClick_To_Foundations", SettingType::Flag, "Y"};
-inline constexpr SettingKey DoubleClick_To_Tableaus{section::kPreference, "DoubleClick_To_Tableaus", SettingType::Flag, "N"};
-inline constexpr SettingKey Move_Cards_DragAndDrop{section::kPreference, "Move_Cards_DragAndDrop", SettingType::Flag, "Y"};
-inline constexpr SettingKey Fade_Background{section::kPreference, "Fade_Background", SettingType::Flag, "Y"};
-inline constexpr SettingKey Random_Card{section::kPreference, "Random_Card", SettingType::Flag, "N"};
-inline constexpr SettingKey Random_Deck{section::kPreference, "Random_Deck", SettingType::Flag, "N"};
-inline constexpr SettingKey Random_Background{section::kPreference, "Random_Background", SettingType::Flag, "N"};
-inline constexpr SettingKey Sounds_Enabled{section::kPreference, "Sounds_Enabled", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_About{section::kPreference, "Sounds_About", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Autoplay{section::kPreference, "Sounds_Autoplay", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_CardDown{section::kPreference, "Sounds_CardDown", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_CardUp{section::kPreference, "Sounds_CardUp", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_FaceUp{section::kPreference, "Sounds_FaceUp", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Foundation{section::kPreference, "Sounds_Foundation", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_GameWon{section::kPreference, "Sounds_GameWon", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_HiScores{section::kPreference, "Sounds_HiScores", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_NewHiScores{section::kPreference, "Sounds_NewHiScores", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Pairing{section::kPreference, "Sounds_Pairing", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Redeal{section::kPreference, "Sounds_Redeal", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Redeal_Without_Animation{section::kPreference, "Sounds_Redeal_Without_Animation", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Redo{section::kPreference, "Sounds_Redo", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Restart{section::kPreference, "Sounds_Restart", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Shuffle{section::kPreference, "Sounds_Shuffle", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Splash{section::kPreference, "Sounds_Splash", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Stock{section::kPreference, "Sounds_Stock", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Tableau{section::kPreference, "Sounds_Tableau", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_Undo{section::kPreference, "Sounds_Undo", SettingType::Flag, "Y"};
-inline constexpr SettingKey Sounds_NewGame{section::kPreference, "Sounds_NewGame", SettingType::Flag, "N"};
-inline constexpr SettingKey ConfirmQuit{section::kPreference, "ConfirmQuit", SettingType::Flag, "N"};
-inline constexpr SettingKey ConfirmQuitGame{section::kPreference, "ConfirmQuitGame", SettingType::Flag, "N"};
-inline constexpr SettingKey ConfirmSaveAndExit{section::kPreference, "ConfirmSaveAndExit", SettingType::Flag, "N"};
-inline constexpr SettingKey ConfirmEnterHiScores{section::kPreference, "ConfirmEnterHiScores", SettingType::Flag, "Y"};
-inline constexpr SettingKey Disable_Statistics{section::kPreference, "Disable_Statistics", SettingType::Flag, "N"};
-inline constexpr SettingKey Tips_StartUp{section::kPreference, "Tips_StartUp", SettingType::Flag, "N"};
-inline constexpr SettingKey Open_Preview_Game{section::kPreference, "Open_Preview_Game", SettingType::Flag, "Y"};
-inline constexpr SettingKey Open_Show_Won_Lost{section::kPreference, "Open_Show_Won_Lost", SettingType::Flag, "N"};
-inline constexpr SettingKey Show_Stat_Progression{section::kPreference, "Show_Stat_Progression", SettingType::Flag, "Y"};
-inline constexpr SettingKey Series_Random{section::kPreference, "Series_Random", SettingType::Flag, "N"};
-inline constexpr SettingKey MainWindowState_Maximized{section::kPreference, "MainWindowState_Maximized", SettingType::Flag, "Y"};
-inline constexpr SettingKey Full_Screen{section::kPreference, "Full_Screen", SettingType::Flag, "N"};
-inline constexpr SettingKey CardCounter_Visible{section::kPreference, "CardCounter_Visible", SettingType::Flag, "N"};
-inline constexpr SettingKey CardCounter_HighLight{section::kPreference, "CardCounter_HighLight", SettingType::Flag, "Y"};
-inline constexpr SettingKey CardCounter_Inverse{section::kPreference, "CardCounter_Inverse", SettingType::Flag, "N"};
-inline constexpr SettingKey CardCounter_Stock{section::kPreference, "CardCounter_Stock", SettingType::Flag, "N"};
-inline constexpr SettingKey CardCounter_Tableau{section::kPreference, "CardCounter_Tableau", SettingType::Flag, "Y"};
+inline constexpr SettingKey Statusbar{section::kPreference, "Statusbar", SettingType::Flag, "",
+                                      &defaults::modernPlatformDefault};
+inline constexpr SettingKey ToolBar_Visible{section::kPreference, "ToolBar_Visible",
+                                            SettingType::Flag, "Y"};
+inline constexpr SettingKey ToolBar_Flat{section::kPreference, "ToolBar_Flat", SettingType::Flag,
+                                         "Y"};
+inline constexpr SettingKey ToolBar_Large{section::kPreference, "ToolBar_Large", SettingType::Flag,
+                                          "", &defaults::modernPlatformDefault};
+inline constexpr SettingKey ToolBar_XP{section::kPreference, "ToolBar_XP", SettingType::Flag, "",
+                                       &defaults::modernPlatformDefault};
+inline constexpr SettingKey RightClick_To_Foundations{
+    section::kPreference, "RightClick_To_Foundations", SettingType::Flag, "Y"};
+inline constexpr SettingKey RightClick_To_Tableaus{section::kPreference, "RightClick_To_Tableaus",
+                                                   SettingType::Flag, "Y"};
+inline constexpr SettingKey DoubleClick_To_Foundations{
+    section::kPreference, "DoubleClick_To_Foundations", SettingType::Flag, "Y"};
+inline constexpr SettingKey DoubleClick_To_Tableaus{section::kPreference, "DoubleClick_To_Tableaus",
+                                                    SettingType::Flag, "N"};
+inline constexpr SettingKey Move_Cards_DragAndDrop{section::kPreference, "Move_Cards_DragAndDrop",
+                                                   SettingType::Flag, "Y"};
+inline constexpr SettingKey Fade_Background{section::kPreference, "Fade_Background",
+                                            SettingType::Flag, "Y"};
+inline constexpr SettingKey Random_Card{section::kPreference, "Random_Card", SettingType::Flag,
+                                        "N"};
+inline constexpr SettingKey Random_Deck{section::kPreference, "Random_Deck", SettingType::Flag,
+                                        "N"};
+inline constexpr SettingKey Random_Background{section::kPreference, "Random_Background",
+                                              SettingType::Flag, "N"};
+inline constexpr SettingKey Sounds_Enabled{section::kPreference, "Sounds_Enabled",
+                                           SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_About{section::kPreference, "Sounds_About", SettingType::Flag,
+                                         "Y"};
+inline constexpr SettingKey Sounds_Autoplay{section::kPreference, "Sounds_Autoplay",
+                                            SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_CardDown{section::kPreference, "Sounds_CardDown",
+                                            SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_CardUp{section::kPreference, "Sounds_CardUp", SettingType::Flag,
+                                          "Y"};
+inline constexpr SettingKey Sounds_FaceUp{section::kPreference, "Sounds_FaceUp", SettingType::Flag,
+                                          "Y"};
+inline constexpr SettingKey Sounds_Foundation{section::kPreference, "Sounds_Foundation",
+                                              SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_GameWon{section::kPreference, "Sounds_GameWon",
+                                           SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_HiScores{section::kPreference, "Sounds_HiScores",
+                                            SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_NewHiScores{section::kPreference, "Sounds_NewHiScores",
+                                               SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_Pairing{section::kPreference, "Sounds_Pairing",
+                                           SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_Redeal{section::kPreference, "Sounds_Redeal", SettingType::Flag,
+                                          "Y"};
+inline constexpr SettingKey Sounds_Redeal_Without_Animation{
+    section::kPreference, "Sounds_Redeal_Without_Animation", SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_Redo{section::kPreference, "Sounds_Redo", SettingType::Flag,
+                                        "Y"};
+inline constexpr SettingKey Sounds_Restart{section::kPreference, "Sounds_Restart",
+                                           SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_Shuffle{section::kPreference, "Sounds_Shuffle",
+                                           SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_Splash{section::kPreference, "Sounds_Splash", SettingType::Flag,
+                                          "Y"};
+inline constexpr SettingKey Sounds_Stock{section::kPreference, "Sounds_Stock", SettingType::Flag,
+                                         "Y"};
+inline constexpr SettingKey Sounds_Tableau{section::kPreference, "Sounds_Tableau",
+                                           SettingType::Flag, "Y"};
+inline constexpr SettingKey Sounds_Undo{section::kPreference, "Sounds_Undo", SettingType::Flag,
+                                        "Y"};
+inline constexpr SettingKey Sounds_NewGame{section::kPreference, "Sounds_NewGame",
+                                           SettingType::Flag, "N"};
+inline constexpr SettingKey ConfirmQuit{section::kPreference, "ConfirmQuit", SettingType::Flag,
+                                        "N"};
+inline constexpr SettingKey ConfirmQuitGame{section::kPreference, "ConfirmQuitGame",
+                                            SettingType::Flag, "N"};
+inline constexpr SettingKey ConfirmSaveAndExit{section::kPreference, "ConfirmSaveAndExit",
+                                               SettingType::Flag, "N"};
+inline constexpr SettingKey ConfirmEnterHiScores{section::kPreference, "ConfirmEnterHiScores",
+                                                 SettingType::Flag, "Y"};
+inline constexpr SettingKey Disable_Statistics{section::kPreference, "Disable_Statistics",
+                                               SettingType::Flag, "N"};
+inline constexpr SettingKey Tips_StartUp{section::kPreference, "Tips_StartUp", SettingType::Flag,
+                                         "N"};
+inline constexpr SettingKey Open_Preview_Game{section::kPreference, "Open_Preview_Game",
+                                              SettingType::Flag, "Y"};
+inline constexpr SettingKey Open_Show_Won_Lost{section::kPreference, "Open_Show_Won_Lost",
+                                               SettingType::Flag, "N"};
+inline constexpr SettingKey Show_Stat_Progression{section::kPreference, "Show_Stat_Progression",
+                                                  SettingType::Flag, "Y"};
+inline constexpr SettingKey Series_Random{section::kPreference, "Series_Random", SettingType::Flag,
+                                          "N"};
+inline constexpr SettingKey MainWindowState_Maximized{
+    section::kPreference, "MainWindowState_Maximized", SettingType::Flag, "Y"};
+inline constexpr SettingKey Full_Screen{section::kPreference, "Full_Screen", SettingType::Flag,
+                                        "N"};
+inline constexpr SettingKey CardCounter_Visible{section::kPreference, "CardCounter_Visible",
+                                                SettingType::Flag, "N"};
+inline constexpr SettingKey CardCounter_HighLight{section::kPreference, "CardCounter_HighLight",
+                                                  SettingType::Flag, "Y"};
+inline constexpr SettingKey CardCounter_Inverse{section::kPreference, "CardCounter_Inverse",
+                                                SettingType::Flag, "N"};
+inline constexpr SettingKey CardCounter_Stock{section::kPreference, "CardCounter_Stock",
+                                              SettingType::Flag, "N"};
+inline constexpr SettingKey CardCounter_Tableau{section::kPreference, "CardCounter_Tableau",
+                                                SettingType::Flag, "Y"};
 inline constexpr SettingKey Game{section::kPreference, "Game", SettingType::Integer, "18"};
-inline constexpr SettingKey Game_name{section::kPreference, "Game_name", SettingType::Text, "Spider"};
-inline constexpr SettingKey Game_TreeType{section::kPreference, "Game_TreeType", SettingType::Integer, "0"};
-inline constexpr SettingKey Game_TreeNum{section::kPreference, "Game_TreeNum", SettingType::Integer, "-30"};
-inline constexpr SettingKey Game_TreePos{section::kPreference, "Game_TreePos", SettingType::Integer, "-1"};
+inline constexpr SettingKey Game_name{section::kPreference, "Game_name", SettingType::Text,
+                                      "Spider"};
+inline constexpr SettingKey Game_TreeType{section::kPreference, "Game_TreeType",
+                                          SettingType::Integer, "0"};
+inline constexpr SettingKey Game_TreeNum{section::kPreference, "Game_TreeNum", SettingType::Integer,
+                                         "-30"};
+inline constexpr SettingKey Game_TreePos{section::kPreference, "Game_TreePos", SettingType::Integer,
+                                         "-1"};
 inline constexpr SettingKey UserDefault{section::kPreference, "UserDefault", SettingType::Text, ""};
-inline constexpr SettingKey Language{section::kPreference, "Language", SettingType::Integer, "20000"};
-inline constexpr SettingKey Card{section::kPreference, "Card", SettingType::Integer, "", &defaults::cardSetDefault};
+inline constexpr SettingKey Language{section::kPreference, "Language", SettingType::Integer,
+                                     "20000"};
+inline constexpr SettingKey Card{section::kPreference, "Card", SettingType::Integer, "",
+                                 &defaults::cardSetDefault};
 inline constexpr SettingKey Card_Size{section::kPreference, "Card_Size", SettingType::Text, "B"};
-inline constexpr SettingKey Back_Card{section::kPreference, "Back_Card", SettingType::Integer, "11"};
-inline constexpr SettingKey Customized_Cards_Set{section::kPreference, "Customized_Cards_Set", SettingType::Text, ""};
-inline constexpr SettingKey Additional_Cards_Set{section::kPreference, "Additional_Cards_Set", SettingType::Text, ""};
-inline constexpr SettingKey Customized_Cards_Set_Old_Big{section::kPreference, "Customized_Cards_Set_Old_Big", SettingType::Text, ""};
-inline constexpr SettingKey Additional_Cards_Set_Old_Big{section::kPreference, "Additional_Cards_Set_Old_Big", SettingType::Text, ""};
-inline constexpr SettingKey Customized_Deck{section::kPreference, "Customized_Deck", SettingType::Text, ""};
-inline constexpr SettingKey Additional_Deck{section::kPreference, "Additional_Deck", SettingType::Text, ""};
-inline constexpr SettingKey Customized_Background{section::kPreference, "Customized_Background", SettingType::Text, ""};
-inline constexpr SettingKey Additional_Background{section::kPreference, "Additional_Background", SettingType::Text, ""};
-inline constexpr SettingKey Background_Col{section::kPreference, "Background_Col", SettingType::Integer, "2147483663"};
-inline constexpr SettingKey Background_Fixed_Col{section::kPreference, "Background_Fixed_Col", SettingType::Integer, "32768"};
-inline constexpr SettingKey Background_bmp{section::kPreference, "Background_bmp", SettingType::Text, ""};
-inline constexpr SettingKey Background_def{section::kPreference, "Background_def", SettingType::Flag, "N"};
+inline constexpr SettingKey Back_Card{section::kPreference, "Back_Card", SettingType::Integer,
+                                      "11"};
+inline constexpr SettingKey Customized_Cards_Set{section::kPreference, "Customized_Cards_Set",
+                                                 SettingType::Text, ""};
+inline constexpr SettingKey Additional_Cards_Set{section::kPreference, "Additional_Cards_Set",
+                                                 SettingType::Text, ""};
+inline constexpr SettingKey Customized_Cards_Set_Old_Big{
+    section::kPreference, "Customized_Cards_Set_Old_Big", SettingType::Text, ""};
+inline constexpr SettingKey Additional_Cards_Set_Old_Big{
+    section::kPreference, "Additional_Cards_Set_Old_Big", SettingType::Text, ""};
+inline constexpr SettingKey Customized_Deck{section::kPreference, "Customized_Deck",
+                                            SettingType::Text, ""};
+inline constexpr SettingKey Additional_Deck{section::kPreference, "Additional_Deck",
+                                            SettingType::Text, ""};
+inline constexpr SettingKey Customized_Background{section::kPreference, "Customized_Background",
+                                                  SettingType::Text, ""};
+inline constexpr SettingKey Additional_Background{section::kPreference, "Additional_Background",
+                                                  SettingType::Text, ""};
+inline constexpr SettingKey Background_Col{section::kPreference, "Background_Col",
+                                           SettingType::Integer, "2147483663"};
+inline constexpr SettingKey Background_Fixed_Col{section::kPreference, "Background_Fixed_Col",
+                                                 SettingType::Integer, "32768"};
+inline constexpr SettingKey Background_bmp{section::kPreference, "Background_bmp",
+                                           SettingType::Text, ""};
+inline constexpr SettingKey Background_def{section::kPreference, "Background_def",
+                                           SettingType::Flag, "N"};
 inline constexpr SettingKey Cursor{section::kPreference, "Cursor", SettingType::Integer, "10"};
-inline constexpr SettingKey Speed_Move_Card{section::kPreference, "Speed_Move_Card", SettingType::Integer, "10"};
-inline constexpr SettingKey Undo_Enabled{section::kPreference, "Undo_Enabled", SettingType::Integer, "0"};
-inline constexpr SettingKey AutoPlay_All_Games{section::kPreference, "AutoPlay_All_Games", SettingType::Integer, "1"};
-inline constexpr SettingKey HighLights_Foundations_Mark{section::kPreference, "HighLights_Foundations_Mark", SettingType::Integer, "0"};
-inline constexpr SettingKey HighLights_Foundations_Color{section::kPreference, "HighLights_Foundations_Color", SettingType::Integer, "0"};
-inline constexpr SettingKey Winning_Animations{section::kPreference, "Winning_Animations", SettingType::Text, "(Random)"};
-inline constexpr SettingKey Winning_Animations_Time{section::kPreference, "Winning_Animations_Time", SettingType::Integer, "30"};
-inline constexpr SettingKey ConfirmSaveAndExitType{section::kPreference, "ConfirmSaveAndExitType", SettingType::Integer, "0"};
-inline constexpr SettingKey Dir_Save{section::kPreference, "Dir_Save", SettingType::Text, "", &defaults::documentsFolderDefault};
+inline constexpr SettingKey Speed_Move_Card{section::kPreference, "Speed_Move_Card",
+                                            SettingType::Integer, "10"};
+inline constexpr SettingKey Undo_Enabled{section::kPreference, "Undo_Enabled", SettingType::Integer,
+                                         "0"};
+inline constexpr SettingKey AutoPlay_All_Games{section::kPreference, "AutoPlay_All_Games",
+                                               SettingType::Integer, "1"};
+inline constexpr SettingKey HighLights_Foundations_Mark{
+    section::kPreference, "HighLights_Foundations_Mark", SettingType::Integer, "0"};
+inline constexpr SettingKey HighLights_Foundations_Color{
+    section::kPreference, "HighLights_Foundations_Color", SettingType::Integer, "0"};
+inline constexpr SettingKey Winning_Animations{section::kPreference, "Winning_Animations",
+                                               SettingType::Text, "(Random)"};
+inline constexpr SettingKey Winning_Animations_Time{section::kPreference, "Winning_Animations_Time",
+                                                    SettingType::Integer, "30"};
+inline constexpr SettingKey ConfirmSaveAndExitType{section::kPreference, "ConfirmSaveAndExitType",
+                                                   SettingType::Integer, "0"};
+inline constexpr SettingKey Dir_Save{section::kPreference, "Dir_Save", SettingType::Text, "",
+                                     &defaults::documentsFolderDefault};
 inline constexpr SettingKey Tips_Num{section::kPreference, "Tips_Num", SettingType::Integer, "0"};
-inline constexpr SettingKey Series_Num{section::kPreference, "Series_Num", SettingType::Integer, "0"};
-inline constexpr SettingKey Series_TreeNum{section::kPreference, "Series_TreeNum", SettingType::Integer, "-10"};
+inline constexpr SettingKey Series_Num{section::kPreference, "Series_Num", SettingType::Integer,
+                                       "0"};
+inline constexpr SettingKey Series_TreeNum{section::kPreference, "Series_TreeNum",
+                                           SettingType::Integer, "-10"};
 inline constexpr SettingKey Series_Name{section::kPreference, "Series_Name", SettingType::Text, ""};
-inline constexpr SettingKey MainWindowState_Left{section::kPreference, "MainWindowState_Left", SettingType::Integer, "50"};
-inline constexpr SettingKey MainWindowState_Top{section::kPreference, "MainWindowState_Top", SettingType::Integer, "50"};
-inline constexpr SettingKey MainWindowState_Width{section::kPreference, "MainWindowState_Width", SettingType::Integer, "", &defaults::mainWindowWidthDefault};
-inline constexpr SettingKey MainWindowState_Height{section::kPreference, "MainWindowState_Height", SettingType::Integer, "", &defaults::mainWindowHeightDefault};
-inline constexpr SettingKey CardCounter_Left{section::kPreference, "CardCounter_Left", SettingType::Integer, "-1"};
-inline constexpr SettingKey CardCounter_Top{section::kPreference, "CardCounter_Top", SettingType::Integer, "-1"};
-inline constexpr SettingKey Cribbage_Square_Form_Left{section::kPreference, "Cribbage_Square_Form_Left", SettingType::Integer, "-1"};
-inline constexpr SettingKey Cribbage_Square_Form_Top{section::kPreference, "Cribbage_Square_Form_Top", SettingType::Integer, "-1"};
-inline constexpr SettingKey Games_Fast_Search_Left{section::kSettings, "Games_Fast_Search_Left", SettingType::Integer, "", &defaults::windowLeftDefault};
-inline constexpr SettingKey Games_Fast_Search_Top{section::kSettings, "Games_Fast_Search_Top", SettingType::Integer, "", &defaults::windowTopDefault};
-inline constexpr SettingKey Games_Fast_Search_Width{section::kSettings, "Games_Fast_Search_Width", SettingType::Integer, "", &defaults::windowWidthDefault};
-inline constexpr SettingKey Games_Fast_Search_Height{section::kSettings, "Games_Fast_Search_Height", SettingType::Integer, "", &defaults::windowHeightDefault};
-inline constexpr SettingKey Games_Fast_Search_Type{section::kSettings, "Games_Fast_Search_Type", SettingType::Integer, "0"};
-inline constexpr SettingKey Games_Fast_Search_Stay_On_Top{section::kSettings, "Games_Fast_Search_Stay_On_Top", SettingType::Boolean, "0"};
-inline constexpr SettingKey Random_Game_Type{section::kSettings, "Random_Game_Type", SettingType::Integer, "2"};
-inline constexpr SettingKey Series_Form_Left{section::kSettings, "Series_Form_Left", SettingType::Integer, "-1"};
-inline constexpr SettingKey Series_Form_Top{section::kSettings, "Series_Form_Top", SettingType::Integer, "-1"};
-inline constexpr SettingKey Tutor_Demo_Form_Left{section::kSettings, "Tutor_Demo_Form_Left", SettingType::Integer, "10"};
-inline constexpr SettingKey Tutor_Demo_Form_Top{section::kSettings, "Tutor_Demo_Form_Top", SettingType::Integer, "", &defaults::demoWindowTopDefault};
-inline constexpr SettingKey Players_Names_V01{section::kParameters, "Players_Names_V01", SettingType::Flag, "N"};
+inline constexpr SettingKey MainWindowState_Left{section::kPreference, "MainWindowState_Left",
+                                                 SettingType::Integer, "50"};
+inline constexpr SettingKey MainWindowState_Top{section::kPreference, "MainWindowState_Top",
+                                                SettingType::Integer, "50"};
+inline constexpr SettingKey MainWindowState_Width{section::kPreference, "MainWindowState_Width",
+                                                  SettingType::Integer, "",
+                                                  &defaults::mainWindowWidthDefault};
+inline constexpr SettingKey MainWindowState_Height{section::kPreference, "MainWindowState_Height",
+                                                   SettingType::Integer, "",
+                                                   &defaults::mainWindowHeightDefault};
+inline constexpr SettingKey CardCounter_Left{section::kPreference, "CardCounter_Left",
+                                             SettingType::Integer, "-1"};
+inline constexpr SettingKey CardCounter_Top{section::kPreference, "CardCounter_Top",
+                                            SettingType::Integer, "-1"};
+inline constexpr SettingKey Cribbage_Square_Form_Left{
+    section::kPreference, "Cribbage_Square_Form_Left", SettingType::Integer, "-1"};
+inline constexpr SettingKey Cribbage_Square_Form_Top{
+    section::kPreference, "Cribbage_Square_Form_Top", SettingType::Integer, "-1"};
+inline constexpr SettingKey Games_Fast_Search_Left{section::kSettings, "Games_Fast_Search_Left",
+                                                   SettingType::Integer, "",
+                                                   &defaults::windowLeftDefault};
+inline constexpr SettingKey Games_Fast_Search_Top{section::kSettings, "Games_Fast_Search_Top",
+                                                  SettingType::Integer, "",
+                                                  &defaults::windowTopDefault};
+inline constexpr SettingKey Games_Fast_Search_Width{section::kSettings, "Games_Fast_Search_Width",
+                                                    SettingType::Integer, "",
+                                                    &defaults::windowWidthDefault};
+inline constexpr SettingKey Games_Fast_Search_Height{section::kSettings, "Games_Fast_Search_Height",
+                                                     SettingType::Integer, "",
+                                                     &defaults::windowHeightDefault};
+inline constexpr SettingKey Games_Fast_Search_Type{section::kSettings, "Games_Fast_Search_Type",
+                                                   SettingType::Integer, "0"};
+inline constexpr SettingKey Games_Fast_Search_Stay_On_Top{
+    section::kSettings, "Games_Fast_Search_Stay_On_Top", SettingType::Boolean, "0"};
+inline constexpr SettingKey Random_Game_Type{section::kSettings, "Random_Game_Type",
+                                             SettingType::Integer, "2"};
+inline constexpr SettingKey Series_Form_Left{section::kSettings, "Series_Form_Left",
+                                             SettingType::Integer, "-1"};
+inline constexpr SettingKey Series_Form_Top{section::kSettings, "Series_Form_Top",
+                                            SettingType::Integer, "-1"};
+inline constexpr SettingKey Tutor_Demo_Form_Left{section::kSettings, "Tutor_Demo_Form_Left",
+                                                 SettingType::Integer, "10"};
+inline constexpr SettingKey Tutor_Demo_Form_Top{section::kSettings, "Tutor_Demo_Form_Top",
+                                                SettingType::Integer, "",
+                                                &defaults::demoWindowTopDefault};
+inline constexpr SettingKey Players_Names_V01{section::kParameters, "Players_Names_V01",
+                                              SettingType::Flag, "N"};
 inline constexpr SettingKey Plus_Date{section::kParameters, "Plus_Date", SettingType::Date, ""};
 inline constexpr SettingKey User001{section::kUsers, "User001", SettingType::Text, ""};
 inline constexpr SettingKey User002{section::kUsers, "User002", SettingType::Text, ""};
@@ -226,31 +345,52 @@ inline constexpr SettingKey User017{section::kUsers, "User017", SettingType::Tex
 inline constexpr SettingKey User018{section::kUsers, "User018", SettingType::Text, ""};
 inline constexpr SettingKey User019{section::kUsers, "User019", SettingType::Text, ""};
 inline constexpr SettingKey User020{section::kUsers, "User020", SettingType::Text, ""};
-inline constexpr SettingKey Num_Players{section::kMultiPlayerMode, "Num_Players", SettingType::Integer, "2"};
+inline constexpr SettingKey Num_Players{section::kMultiPlayerMode, "Num_Players",
+                                        SettingType::Integer, "2"};
 inline constexpr SettingKey Player_1{section::kMultiPlayerMode, "Player_1", SettingType::Text, ""};
 inline constexpr SettingKey Player_2{section::kMultiPlayerMode, "Player_2", SettingType::Text, ""};
 inline constexpr SettingKey Player_3{section::kMultiPlayerMode, "Player_3", SettingType::Text, ""};
-inline constexpr SettingKey Same_Game_Num{section::kMultiPlayerMode, "Same_Game_Num", SettingType::Flag, "N"};
-inline constexpr SettingKey Stat_Score_1{section::kMultiPlayerMode, "Stat_Score_1", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Score_2{section::kMultiPlayerMode, "Stat_Score_2", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Score_3{section::kMultiPlayerMode, "Stat_Score_3", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Played_1{section::kMultiPlayerMode, "Stat_Played_1", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Played_2{section::kMultiPlayerMode, "Stat_Played_2", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Played_3{section::kMultiPlayerMode, "Stat_Played_3", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Won_1{section::kMultiPlayerMode, "Stat_Won_1", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Won_2{section::kMultiPlayerMode, "Stat_Won_2", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Won_3{section::kMultiPlayerMode, "Stat_Won_3", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Time_1{section::kMultiPlayerMode, "Stat_Time_1", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Time_2{section::kMultiPlayerMode, "Stat_Time_2", SettingType::Integer, "0"};
-inline constexpr SettingKey Stat_Time_3{section::kMultiPlayerMode, "Stat_Time_3", SettingType::Integer, "0"};
+inline constexpr SettingKey Same_Game_Num{section::kMultiPlayerMode, "Same_Game_Num",
+                                          SettingType::Flag, "N"};
+inline constexpr SettingKey Stat_Score_1{section::kMultiPlayerMode, "Stat_Score_1",
+                                         SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Score_2{section::kMultiPlayerMode, "Stat_Score_2",
+                                         SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Score_3{section::kMultiPlayerMode, "Stat_Score_3",
+                                         SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Played_1{section::kMultiPlayerMode, "Stat_Played_1",
+                                          SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Played_2{section::kMultiPlayerMode, "Stat_Played_2",
+                                          SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Played_3{section::kMultiPlayerMode, "Stat_Played_3",
+                                          SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Won_1{section::kMultiPlayerMode, "Stat_Won_1",
+                                       SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Won_2{section::kMultiPlayerMode, "Stat_Won_2",
+                                       SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Won_3{section::kMultiPlayerMode, "Stat_Won_3",
+                                       SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Time_1{section::kMultiPlayerMode, "Stat_Time_1",
+                                        SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Time_2{section::kMultiPlayerMode, "Stat_Time_2",
+                                        SettingType::Integer, "0"};
+inline constexpr SettingKey Stat_Time_3{section::kMultiPlayerMode, "Stat_Time_3",
+                                        SettingType::Integer, "0"};
 inline constexpr SettingKey Games{section::kAutoplay, "Games", SettingType::Text, ""};
-inline constexpr SettingKey Screen_Under_256_Colors{section::kShowMessages, "Screen_Under_256_Colors", SettingType::Flag, "Y"};
-inline constexpr SettingKey Msg_Cards_Medium_640x480{section::kShowMessages, "Msg_Cards_Medium_640x480", SettingType::Flag, "Y"};
-inline constexpr SettingKey Msg_Cards_Medium_800x600{section::kShowMessages, "Msg_Cards_Medium_800x600", SettingType::Flag, "Y"};
-inline constexpr SettingKey Msg_Cards_Large{section::kShowMessages, "Msg_Cards_Large", SettingType::Flag, "Y"};
-inline constexpr SettingKey Msg_Extra_Large_Cards{section::kShowMessages, "Msg_Extra_Large_Cards", SettingType::Flag, "Y"};
-inline constexpr SettingKey Dir_Save_Custom_Decks{section::kShowConfirmations, "Dir_Save_Custom_Decks", SettingType::Flag, "Y"};
-inline constexpr SettingKey Full_Screen_Help{section::kShowConfirmations, "Full_Screen_Help", SettingType::Flag, "Y"};
+inline constexpr SettingKey Screen_Under_256_Colors{
+    section::kShowMessages, "Screen_Under_256_Colors", SettingType::Flag, "Y"};
+inline constexpr SettingKey Msg_Cards_Medium_640x480{
+    section::kShowMessages, "Msg_Cards_Medium_640x480", SettingType::Flag, "Y"};
+inline constexpr SettingKey Msg_Cards_Medium_800x600{
+    section::kShowMessages, "Msg_Cards_Medium_800x600", SettingType::Flag, "Y"};
+inline constexpr SettingKey Msg_Cards_Large{section::kShowMessages, "Msg_Cards_Large",
+                                            SettingType::Flag, "Y"};
+inline constexpr SettingKey Msg_Extra_Large_Cards{section::kShowMessages, "Msg_Extra_Large_Cards",
+                                                  SettingType::Flag, "Y"};
+inline constexpr SettingKey Dir_Save_Custom_Decks{section::kShowConfirmations,
+                                                  "Dir_Save_Custom_Decks", SettingType::Flag, "Y"};
+inline constexpr SettingKey Full_Screen_Help{section::kShowConfirmations, "Full_Screen_Help",
+                                             SettingType::Flag, "Y"};
 } // namespace key
 
 // The whole table, in file order of sections.
@@ -276,7 +416,7 @@ public:
 
     std::string defaultOf(const SettingKey& k) const;
     std::string text(const SettingKey& k) const;
-    bool flag(const SettingKey& k) const;       // the text equals "Y"
+    bool flag(const SettingKey& k) const; // the text equals "Y"
     long long integer(const SettingKey& k) const;
     bool boolean(const SettingKey& k) const;
 

@@ -14,13 +14,15 @@ using testing::RecordingHost;
 using testing::TempFolder;
 using testing::writeFile;
 
-Environment envWithData(const std::string& dataHome) { return Environment{"", dataHome, "", ""}; }
+Environment envWithData(const std::string& dataHome) {
+    return Environment{"", dataHome, "", ""};
+}
 
 TEST(DataFolder, PointerFileCases) {
     struct Case {
         const char* name;
-        const char* pointer; // null: no pointer file
-        bool dataCfg;        // data/cfg.dat beside the program
+        const char* pointer;  // null: no pointer file
+        bool dataCfg;         // data/cfg.dat beside the program
         const char* expected; // "@P" = program folder, "@D" = default folder
         const char* written;  // expected pointer content afterwards (null: unchanged)
     };
@@ -52,7 +54,8 @@ TEST(DataFolder, PointerFileCases) {
         };
         EXPECT_EQ(resolveDataFolder(program.path(), host, envWithData(appData.path())),
                   expand(c.expected));
-        EXPECT_EQ(readFile(pointer), c.written ? expand(c.written) : std::string(c.pointer ? c.pointer : ""));
+        EXPECT_EQ(readFile(pointer),
+                  c.written ? expand(c.written) : std::string(c.pointer ? c.pointer : ""));
         EXPECT_TRUE(host.messages.empty());
     }
 }
@@ -83,8 +86,9 @@ TEST(DataFolder, PointerThatCannotBeWrittenIsReportedOnceAndTheDefaultUsed) {
 }
 
 TEST(DataFolder, ReadOnlyProgramFolder) {
-    if (testing::runningAsRoot()) GTEST_SKIP() << "root ignores folder permissions; the write "
-                                                  "failure is covered by the size-limit test";
+    if (testing::runningAsRoot())
+        GTEST_SKIP() << "root ignores folder permissions; the write "
+                        "failure is covered by the size-limit test";
     TempFolder program, appData;
     RecordingHost host;
     ::chmod(program.path().c_str(), 0555);
@@ -115,7 +119,8 @@ TEST(DataFolder, OpeningCreatesMissingParentsAndNamesMatchWithoutCase) {
     EXPECT_EQ(folder.statScr(), folder.folder() + "STAT_SCR.DAT");
     EXPECT_TRUE(folder.has("stat_scr.dat"));
     EXPECT_EQ(folder.progression("Player 1"), folder.folder() + "Stat_prg_Player 1.dat");
-    for (const char* bad : {"", ".", "..", "a/b"}) EXPECT_FALSE(folder.progression(bad)) << bad;
+    for (const char* bad : {"", ".", "..", "a/b"})
+        EXPECT_FALSE(folder.progression(bad)) << bad;
 }
 
 TEST(DataFolder, PersonalDocumentsFolder) {
@@ -129,6 +134,9 @@ TEST(DataFolder, PersonalDocumentsFolder) {
               "# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
     EXPECT_EQ(personalDocumentsFolder(Environment{home.path(), "", "", ""}), home / "Papers/");
     EXPECT_FALSE(personalDocumentsFolder(Environment{}));
+    RecordingHost host;
+    EXPECT_EQ(personalDocumentsFolder(Environment{}, host), "");
+    EXPECT_EQ(host.messages, std::vector<std::string>{std::string(msg::kNoDocumentsFolder)});
 }
 
 } // namespace

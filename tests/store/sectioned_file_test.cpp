@@ -65,12 +65,11 @@ TEST_F(SectionedFileTest, ReadKey) {
         const char* value;
     };
     const Case cases[] = {
-        {"0018_Player 1", "Won", true, "0005"},    // first line of the body
+        {"0018_Player 1", "Won", true, "0005"},     // first line of the body
         {"0018_Player 1", "Score", true, "  -120"}, // later line; leading blanks kept
-        {"0019_Player 1", "Lost", true, "0000"},   // last line of the file
-        {"0019_Player 1", "Score", false, "dflt"}, // belongs to another section
-        {"0018_Player 1", "Wo", false, "dflt"},
-        {"0018_Player 1", "on", false, "dflt"},
+        {"0019_Player 1", "Lost", true, "0000"},    // last line of the file
+        {"0019_Player 1", "Score", false, "dflt"},  // belongs to another section
+        {"0018_Player 1", "Wo", false, "dflt"},     {"0018_Player 1", "on", false, "dflt"},
         {"Nowhere", "Won", false, "dflt"},
     };
     for (const Case& c : cases) {
@@ -148,7 +147,8 @@ TEST_F(SectionedFileTest, LastSectionEndsWithItsBodyAndOneEmptyLine) {
     ASSERT_TRUE(file.writeKey("0019_Player 1", "Score", "000010"));
     EXPECT_EQ(readFile(path), kStat + "Score=000010\r\n\r\n");
     ASSERT_TRUE(file.rewriteSection("0019_Player 1", {"Won"}, {"0009"}));
-    EXPECT_EQ(readFile(path), kStat.substr(0, kStat.find("[0019")) + "[0019_Player 1]\r\nWon=0009\r\n\r\n");
+    EXPECT_EQ(readFile(path),
+              kStat.substr(0, kStat.find("[0019")) + "[0019_Player 1]\r\nWon=0009\r\n\r\n");
 }
 
 TEST_F(SectionedFileTest, EmptySectionRightBeforeTheNextOne) {
@@ -166,8 +166,9 @@ TEST_F(SectionedFileTest, LineFeedOnlyAndMissingFinalLineEnd) {
     ASSERT_TRUE(file.writeKey("A", "Won", "0006")); // same width: in place
     ASSERT_TRUE(file.writeKey("B", "Won", "0010"));
     ASSERT_TRUE(file.writeKey("A", "New", "x"));
-    EXPECT_EQ(readFile(path),
-              "[Version]\nVersion=0300\n\n[A]\nWon=0006\r\nLost=0001\r\nNew=x\r\n\r\n[B]\nWon=0010");
+    EXPECT_EQ(
+        readFile(path),
+        "[Version]\nVersion=0300\n\n[A]\nWon=0006\r\nLost=0001\r\nNew=x\r\n\r\n[B]\nWon=0010");
     // A header on the last line without its line end.
     put("[A]\r\nk=1\r\n\r\n[B]");
     EXPECT_EQ(file.findSection("B"), 12);
@@ -177,7 +178,8 @@ TEST_F(SectionedFileTest, LineFeedOnlyAndMissingFinalLineEnd) {
 
 TEST_F(SectionedFileTest, TruncatedAndBinaryFilesDoNotLoseData) {
     std::string garbage;
-    for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+    for (int i = 0; i < 20000; ++i)
+        garbage += static_cast<char>((i * 131 + 7) % 256);
     const std::vector<std::string> contents = {
         "[Version]\r\nVersion=03", // cut in the middle of a line
         "[Vers",                   // cut in the middle of a header
@@ -200,8 +202,8 @@ TEST_F(SectionedFileTest, TruncatedAndBinaryFilesDoNotLoseData) {
 TEST_F(SectionedFileTest, TenMegabyteFile) {
     std::string content = "[Version]\r\nVersion=0300\r\n";
     for (int i = 0; content.size() < 10'000'000; ++i)
-        content += "\r\n[" + std::to_string(i) + "]\r\nWon=0000\r\nLost=0000\r\nName=" +
-                   std::string(200, 'n') + "\r\n";
+        content += "\r\n[" + std::to_string(i) +
+                   "]\r\nWon=0000\r\nLost=0000\r\nName=" + std::string(200, 'n') + "\r\n";
     content += "\r\n[Last]\r\nWon=0001\r\n";
     put(content);
     EXPECT_EQ(file.readKey("Last", "Won", "").value, "0001");
@@ -209,7 +211,8 @@ TEST_F(SectionedFileTest, TenMegabyteFile) {
     ASSERT_TRUE(file.writeKey("Last", "Lost", "0003"));
     EXPECT_EQ(file.readKey("Last", "Won", "").value, "0002");
     EXPECT_EQ(file.readKey("Last", "Lost", "").value, "0003");
-    EXPECT_EQ(readFile(path).substr(0, content.size() - 10), content.substr(0, content.size() - 10));
+    EXPECT_EQ(readFile(path).substr(0, content.size() - 10),
+              content.substr(0, content.size() - 10));
 }
 
 TEST_F(SectionedFileTest, InputThatWouldBreakTheFormatIsRefused) {
@@ -218,10 +221,16 @@ TEST_F(SectionedFileTest, InputThatWouldBreakTheFormatIsRefused) {
         const char *section, *key, *value;
     };
     const Case bad[] = {
-        {"0018_Player 1", "Won", "00\r\n[X]"}, {"0018_Player 1", "Won", "a\nb"},
-        {"0018_Player 1", "Won", "[0019_Player 1]"}, {"0018_Player 1", "W=n", "1"},
-        {"0018_Player 1", "", "1"}, {"0018_Player 1", "[W]", "1"}, {"0018_Player 1", " Won", "1"},
-        {"A]B", "k", "1"}, {"", "k", "1"}, {"A\r\nB", "k", "1"},
+        {"0018_Player 1", "Won", "00\r\n[X]"},
+        {"0018_Player 1", "Won", "a\nb"},
+        {"0018_Player 1", "Won", "[0019_Player 1]"},
+        {"0018_Player 1", "W=n", "1"},
+        {"0018_Player 1", "", "1"},
+        {"0018_Player 1", "[W]", "1"},
+        {"0018_Player 1", " Won", "1"},
+        {"A]B", "k", "1"},
+        {"", "k", "1"},
+        {"A\r\nB", "k", "1"},
     };
     for (const Case& c : bad) {
         SCOPED_TRACE(std::string(c.section) + "/" + c.key + "=" + c.value);
@@ -261,7 +270,8 @@ TEST_F(SectionedFileTest, ReplaceAtColumn) {
                             "20240104 Player 1    0020 Lost";
     put(log);
     std::vector<long> progress;
-    ASSERT_TRUE(file.replaceAtColumn(10, "Player 1", "Bob     ", [&](long n) { progress.push_back(n); }));
+    ASSERT_TRUE(
+        file.replaceAtColumn(10, "Player 1", "Bob     ", [&](long n) { progress.push_back(n); }));
     std::string expected = log;
     for (std::size_t at = expected.find(" Player 1    "); at != std::string::npos;
          at = expected.find(" Player 1    ", at))
@@ -273,7 +283,8 @@ TEST_F(SectionedFileTest, ReplaceAtColumn) {
     EXPECT_TRUE(readFile(path).starts_with("20240101 Christopher    0018 Won\r\n20240102 Ann"));
     // Progress at every tenth line.
     std::string many;
-    for (int i = 0; i < 25; ++i) many += "x\r\n";
+    for (int i = 0; i < 25; ++i)
+        many += "x\r\n";
     put(many);
     progress.clear();
     ASSERT_TRUE(file.replaceAtColumn(1, "x", "y", [&](long n) { progress.push_back(n); }));
@@ -314,8 +325,9 @@ TEST_F(SectionedFileTest, FailedRewriteKeepsTheOldFile) {
 }
 
 TEST_F(SectionedFileTest, ReadOnlyFolder) {
-    if (testing::runningAsRoot()) GTEST_SKIP() << "root ignores folder permissions; the write "
-                                                  "failure is covered by FailedRewriteKeepsTheOldFile";
+    if (testing::runningAsRoot())
+        GTEST_SKIP() << "root ignores folder permissions; the write "
+                        "failure is covered by FailedRewriteKeepsTheOldFile";
     const std::string old = put(kStat);
     ::chmod(dir.path().c_str(), 0555);
     EXPECT_FALSE(file.writeKey("0018_Player 1", "Streak", "03"));

@@ -67,7 +67,7 @@ TEST(IniFile, Integers) {
         EXPECT_EQ(ini.readInteger("P", c.key, 77), c.expected) << c.key;
     }
     EXPECT_TRUE(ini.readBool("P", "on", false));
-    EXPECT_FALSE(ini.readBool("P", "Card", true) == false);
+    EXPECT_TRUE(ini.readBool("P", "Card", false)); // any number but 0
 }
 
 TEST(IniFile, MissingFileGivesDefaultsAndIsNotCreatedByReading) {
@@ -92,7 +92,8 @@ TEST(IniFile, InputThatWouldBreakTheFileIsRefused) {
     const Case bad[] = {{"A", "a=b", "1"}, {"A", "k", "1\r\n[B]"}, {"A", "k", "x\ny"},
                         {"A]", "k", "1"},  {"", "k", "1"},         {"A", "", "1"},
                         {"A", " k", "1"},  {"A", "[k", "1"},       {"A", ";k", "1"}};
-    for (const Case& c : bad) EXPECT_FALSE(ini.writeString(c.section, c.key, c.value)) << c.key;
+    for (const Case& c : bad)
+        EXPECT_FALSE(ini.writeString(c.section, c.key, c.value)) << c.key;
     EXPECT_EQ(host.messages.size(), std::size(bad));
     EXPECT_FALSE(ini.dirty());
     EXPECT_EQ(readFile(path), "[A]\r\nk=1\r\n");
@@ -145,7 +146,8 @@ TEST(IniFile, BinaryGarbageIsToleratedAndKept) {
     TempFolder dir;
     const std::string path = dir / "Cfg.dat";
     std::string garbage;
-    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 7919) % 256);
     std::replace(garbage.begin(), garbage.end(), '\n', 'n'); // one long line, kept intact
     std::replace(garbage.begin(), garbage.end(), '\r', 'r');
     garbage[0] = 'g'; // not a header, not a comment
@@ -165,15 +167,14 @@ TEST(SettingsTable, EveryKeyOnceWithADefaultOfItsType) {
     Settings s("/nonexistent/Cfg.dat", nullptr);
     for (const SettingKey* k : allSettingKeys()) {
         std::string id;
-        for (char c : std::string(k->section) + "/" + std::string(k->name)) id += lowerAscii(c);
+        for (char c : std::string(k->section) + "/" + std::string(k->name))
+            id += lowerAscii(c);
         EXPECT_TRUE(seen.insert(id).second) << "twice: " << id;
         const std::string d = s.defaultOf(*k);
         switch (k->type) {
         case SettingType::Flag: EXPECT_TRUE(d == "Y" || d == "N") << id << "=" << d; break;
         case SettingType::Integer:
-        case SettingType::Boolean:
-            EXPECT_EQ(std::to_string(std::stoll(d)), d) << id;
-            break;
+        case SettingType::Boolean: EXPECT_EQ(std::to_string(std::stoll(d)), d) << id; break;
         case SettingType::Text:
         case SettingType::Date: break;
         }
@@ -224,8 +225,9 @@ TEST(SettingsTable, TypedWritesAndReads) {
         s.setText(key::Game_name, "Klondike");
         s.setFlag(key::Sounds_Enabled, false);
     } // committed when it goes
-    EXPECT_EQ(readFile(path), "[Preference]\r\nCard=003\r\nGame_name=Klondike\r\nSounds_Enabled=N\r\n"
-                              "\r\n[Settings]\r\nGames_Fast_Search_Stay_On_Top=1\r\n");
+    EXPECT_EQ(readFile(path),
+              "[Preference]\r\nCard=003\r\nGame_name=Klondike\r\nSounds_Enabled=N\r\n"
+              "\r\n[Settings]\r\nGames_Fast_Search_Stay_On_Top=1\r\n");
     Settings s(path, nullptr);
     EXPECT_EQ(s.integer(key::Card), 3);
     EXPECT_TRUE(s.boolean(key::Games_Fast_Search_Stay_On_Top));

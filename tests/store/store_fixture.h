@@ -5,18 +5,17 @@
 #include "store/store_host.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <csignal>
-#include <sys/resource.h>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace vellamor::store::testing {
 
@@ -45,7 +44,8 @@ public:
 class TempFolder {
 public:
     TempFolder() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "vellamor-store-XXXXXX").string();
+        std::string tmpl =
+            (std::filesystem::temp_directory_path() / "vellamor-store-XXXXXX").string();
         if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
         path_ = tmpl + "/";
     }
@@ -81,7 +81,9 @@ inline std::vector<std::string> listFolder(const std::string& folder) {
     return names;
 }
 
-inline bool runningAsRoot() { return ::geteuid() == 0; }
+inline bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
 
 } // namespace vellamor::store::testing
 
