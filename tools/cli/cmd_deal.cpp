@@ -1,4 +1,6 @@
-// `deal --params FILE --number N`: prints the 71 snapshot lines of the deal.
+// `deal --params FILE --number N` or `deal --game ID [--catalogue FILE] --number N`:
+// prints the 71 snapshot lines of the deal.
+#include "cli/cli_catalogue.h"
 #include "cli/commands.h"
 #include "cli/param_file.h"
 #include "cli/stream_host.h"
@@ -11,12 +13,17 @@
 namespace vellamor::cli {
 
 namespace {
+
+constexpr const char* kUsage = "usage: vellamor-cli deal --params FILE --number N\n"
+                               "       vellamor-cli deal --game ID [--catalogue FILE] --number N\n";
+
 int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
-    std::string paramsPath, number;
-    bool haveNumber = false;
+    std::string paramsPath, number, gameText, cataloguePathGiven;
+    bool haveNumber = false, haveGame = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if ((a == "--params" || a == "--number") && i + 1 >= args.size()) {
+        const bool takesValue = a == "--params" || a == "--number" || a == "--game" || a == "--catalogue";
+        if (takesValue && i + 1 >= args.size()) {
             err << "vellamor-cli deal: " << a << " needs a value\n";
             return 2;
         }
@@ -25,13 +32,19 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
         } else if (a == "--number") {
             number = args[++i];
             haveNumber = true;
+        } else if (a == "--game") {
+            gameText = args[++i];
+            haveGame = true;
+        } else if (a == "--catalogue") {
+            cataloguePathGiven = args[++i];
         } else {
             err << "vellamor-cli deal: unknown argument \"" << a << "\"\n";
             return 2;
         }
     }
-    if (paramsPath.empty() || !haveNumber) {
-        err << "usage: vellamor-cli deal --params FILE --number N\n";
+    if (paramsPath.empty() == !haveGame || !haveNumber ||
+        (!cataloguePathGiven.empty() && !haveGame)) {
+        err << kUsage;
         return 2;
     }
     const auto digits = gameNumberDigits(number);
@@ -43,7 +56,21 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
 
     StreamHost host(err);
     Engine engine(&host);
-    if (const ParamFileResult r = readParamFile(paramsPath, engine.params); !r.ok) {
+    if (haveGame) {
+        int id = 0;
+        if (!parseGameId(gameText, id)) {
+            err << "vellamor-cli deal: the game id \"" << gameText << "\" must be a number\n";
+            return 2;
+        }
+        CollectingHost catalogueHost;
+        catalogue::Catalogue cat(cataloguePath(cataloguePathGiven), engine.game, catalogueHost);
+        if (!cat.loadGameList() || !cat.loadRuleParams(engine.params, id)) {
+            for (const std::string& m : catalogueHost.messages) err << "vellamor-cli deal: " << m << '\n';
+            return 2;
+        }
+        engine.state.writeInt(field::GameId, id);
+        engine.state.write(field::GameName, cat.name(id));
+    } else if (const ParamFileResult r = readParamFile(paramsPath, engine.params); !r.ok) {
         err << "vellamor-cli deal: " << r.error << '\n';
         return 2;
     }
@@ -56,6 +83,7 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
 } // namespace
 
 VELLAMOR_CLI_COMMAND("deal", cmdDeal,
-                     "--params FILE --number N   print the 71 snapshot lines of the dealt position");
+                     "--params FILE | --game ID [--catalogue FILE], --number N   "
+                     "print the 71 snapshot lines of the dealt position");
 
 } // namespace vellamor::cli

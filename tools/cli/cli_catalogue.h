@@ -1,0 +1,38 @@
+// The catalogue for the driver's commands: GAMES.DAT beside the program, or
+// the file given with --catalogue. Messages of the catalogue are collected so
+// that the command can print them as its own errors.
+#pragma once
+
+#include "catalogue/catalogue.h"
+#include "cli/commands.h"
+
+#include <string>
+#include <vector>
+
+namespace vellamor::cli {
+
+class CollectingHost final : public EngineHost {
+public:
+    void message(std::string_view text) override { messages.emplace_back(text); }
+    void beep() override {}
+    void sound(std::string_view) override {}
+    void scoreChanged(long long) override {}
+    std::vector<std::string> messages;
+};
+
+inline std::string cataloguePath(const std::string& given) {
+    return given.empty() ? catalogue::Catalogue::pathIn(programFolder()) : given;
+}
+
+// A game id as the driver takes it: decimal digits only.
+inline bool parseGameId(const std::string& text, int& id) {
+    if (text.empty() || text.size() > 4) return false;
+    id = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        id = id * 10 + (c - '0');
+    }
+    return true;
+}
+
+} // namespace vellamor::cli
