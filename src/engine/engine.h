@@ -4,6 +4,7 @@
 
 #include "engine/host.h"
 #include "engine/main_game.h"
+#include "engine/play.h"
 #include "engine/rule_params.h"
 #include "engine/state_record.h"
 #include "engine/table.h"
@@ -47,6 +48,9 @@ public:
     // Undo and redo logs (positions, newest last) and the marks that undo sets.
     std::vector<Snapshot> undoLog, redoLog;
     bool undoMade = false, redoMade = false;
+    // Preferences, undo steps and hand-over points of the player actions.
+    PlayState play;
+
     // Hints already shown for the current position.
     std::vector<std::string> hintHistory;
 

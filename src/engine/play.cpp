@@ -1,0 +1,111 @@
+#include "engine/play.h"
+
+#include "engine/engine.h"
+#include "engine/score.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vellamor {
+
+namespace {
+bool sameKey(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+} // namespace
+
+bool Preferences::set(std::string_view key, std::string_view value) {
+    if (value != "Y" && value != "N") return false;
+    const bool on = value == "Y";
+    struct Entry {
+        std::string_view key;
+        bool Preferences::*field;
+    };
+    static constexpr Entry kEntries[] = {
+        {"Move_Cards_DragAndDrop", &Preferences::moveCardsDragAndDrop},
+        {"DoubleClick_To_Foundations", &Preferences::doubleClickToFoundations},
+        {"DoubleClick_To_Tableaus", &Preferences::doubleClickToTableaus},
+        {"RightClick_To_Foundations", &Preferences::rightClickToFoundations},
+        {"RightClick_To_Tableaus", &Preferences::rightClickToTableaus},
+        {"Show_Partial_Hidden_Card", &Preferences::showPartialHiddenCard},
+        {"Show_Main_Popup_Menu", &Preferences::showMainPopupMenu},
+        {"Automatic_FaceUp", &Preferences::automaticFaceUp},
+        {"Redeal_Animation", &Preferences::redealAnimation},
+        {"ShowPilesSize", &Preferences::showPilesSize},
+        {"Sounds_CardUp", &Preferences::soundsCardUp},
+        {"Autoplay", &Preferences::autoplay},
+    };
+    for (const Entry& entry : kEntries) {
+        if (!sameKey(entry.key, key)) continue;
+        this->*entry.field = on;
+        return true;
+    }
+    return false;
+}
+
+// --- undo steps ---------------------------------------------------------------
+
+void UndoSteps::push(Engine& e) {
+    e.undoLog.push_back(makeSnapshot(e.table, e.cards));
+    effects_.resize(e.undoLog.size() - 1);
+    effects_.emplace_back();
+    e.undoMade = false;
+}
+
+void UndoSteps::withdraw(Engine& e) {
+    if (e.undoLog.empty()) return;
+    e.undoLog.pop_back();
+    effects_.resize(e.undoLog.size());
+}
+
+void UndoSteps::record(Engine& e, std::string_view code) {
+    if (e.undoLog.empty()) return;
+    effects_.resize(e.undoLog.size());
+    std::string& entry = effects_.back();
+    if (entry.find(code) == std::string::npos) entry += code;
+}
+
+int UndoSteps::count(const Engine& e, std::string_view code) const {
+    int n = 0;
+    const std::size_t steps = std::min(effects_.size(), e.undoLog.size());
+    for (std::size_t i = 0; i < steps; ++i)
+        for (std::size_t at = 0; at + 3 <= effects_[i].size(); at += 3)
+            n += effects_[i].compare(at, 3, code) == 0;
+    return n;
+}
+
+void UndoSteps::clearRedo(Engine& e) { e.redoLog.clear(); }
+
+int UndoSteps::size(const Engine& e) const { return static_cast<int>(e.undoLog.size()); }
+
+// --- the plain game ---------------------------------------------------------
+
+bool PlayHooks::winTest(const Engine& e) {
+    const Table& t = e.table;
+    if (!t.stock().empty() || !t.waste().empty()) return false;
+    for (int i = 0; i < e.tableauCount(); ++i)
+        if (!t.tableau[i].empty()) return false;
+    for (int r = 0; r < e.reserveCount(); ++r)
+        if (!t.reserves[r].empty()) return false;
+    return true;
+}
+
+void PlayHooks::recomputeScore(Engine& e) {
+    if (e.state.read(field::ScoreMode) != "01") return;
+    const RuleParams& p = e.params;
+    long long score = -p[prm::Cards];
+    if (p[prm::ShortDeck] == 1) score = p[prm::Cards] == 104 ? -64 : -32;
+    if (p[prm::ShortDeck] == 2) score = -28;
+    score += 5LL * p[prm::ScoreAdjustment];
+    score += 5LL * e.table.secondWaste().cardCount();
+    if (p[prm::UsesJokers]) score -= 5LL * p[prm::Jokers];
+    for (int f = 0; f < e.foundationCount(); ++f) score += 5LL * e.table.foundations[f].cardCount();
+    if (score != currentScore(e)) setScore(e, score);
+}
+
+void PlayHooks::cancelTutor(Engine& e) { e.game.tutorMode = 0; }
+
+} // namespace vellamor

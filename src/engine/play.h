@@ -1,0 +1,98 @@
+// What the player actions keep besides the position: the preferences they read,
+// the undo steps they push, the hand-over points to the parts of the engine that
+// score, end and redeal a game, and the state of a drag or a selection.
+#pragma once
+
+#include "engine/pile.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellamor {
+
+class Engine;
+
+// Preferences of the settings file that the actions read. The program fills
+// them from the settings; the defaults are the settings file's defaults.
+struct Preferences {
+    bool moveCardsDragAndDrop = true;      // Move_Cards_DragAndDrop
+    bool doubleClickToFoundations = true;  // DoubleClick_To_Foundations
+    bool doubleClickToTableaus = false;    // DoubleClick_To_Tableaus
+    bool rightClickToFoundations = true;   // RightClick_To_Foundations
+    bool rightClickToTableaus = true;      // RightClick_To_Tableaus
+    bool showPartialHiddenCard = true;     // Show_Partial_Hidden_Card
+    bool showMainPopupMenu = true;         // Show_Main_Popup_Menu
+    bool automaticFaceUp = true;           // Automatic_FaceUp
+    bool redealAnimation = true;           // Redeal_Animation
+    bool showPilesSize = true;             // ShowPilesSize
+    bool soundsCardUp = true;              // Sounds_CardUp
+    bool autoplay = false;                 // the ticked state of the autoplay command
+
+    // Sets a preference from its settings key and text ("Y"/"N"); false when
+    // the key is unknown or the value is not "Y" or "N".
+    bool set(std::string_view key, std::string_view value);
+};
+
+// Where the actions push their undo steps. The undo and redo commands own the
+// logs; the default keeps whole positions in Engine::undoLog.
+class UndoSteps {
+public:
+    virtual ~UndoSteps() = default;
+    // Stores the current position as a new step.
+    virtual void push(Engine& e);
+    // Drops the newest step (the action that pushed it did nothing).
+    virtual void withdraw(Engine& e);
+    // Marks a side effect of the newest step: "002" the stock-deal counter
+    // changed, "003" the pass number, "004" the draw rule was used.
+    virtual void record(Engine& e, std::string_view code);
+    // How often the code occurs in the side effects of all steps.
+    virtual int count(const Engine& e, std::string_view code) const;
+    // A new move makes the undone steps unreachable.
+    virtual void clearRedo(Engine& e);
+
+    int size(const Engine& e) const;
+
+private:
+    std::vector<std::string> effects_; // one entry per step of Engine::undoLog
+};
+
+// The parts of the engine that the actions hand over to. The defaults play the
+// plain game: the plain win test and score, no redeal style, no autoplay.
+class PlayHooks {
+public:
+    virtual ~PlayHooks() = default;
+    // The win test: stock, waste, tableau and reserves are all empty.
+    virtual bool winTest(const Engine& e);
+    // Recomputes, stores and shows the score (the plain score rule).
+    virtual void recomputeScore(Engine& e);
+    // Runs the redeal style of parameter 17; false when it did nothing.
+    virtual bool redealStyle(Engine&) { return false; }
+    // One autoplay pass; true when it moved something.
+    virtual bool autoplayPass(Engine&) { return false; }
+    // The game is won or left.
+    virtual void endGame(Engine&) {}
+    // A hint or the demo is cancelled by a mouse down.
+    virtual void cancelTutor(Engine& e);
+    // Shows the suggested stock move (tutor mode 1).
+    virtual void showStockHint(Engine&) {}
+    // Shows a legal move ("m").
+    virtual void showLegalMove(Engine&) {}
+};
+
+// The state of the player's hand between mouse events.
+struct PlayState {
+    Preferences prefs;
+    UndoSteps* undo = &defaultUndo;
+    PlayHooks* hooks = &defaultHooks;
+
+    // The pending hint: a double-click or right-click on this card goes only there.
+    int hintCard = 0;
+    std::optional<PileId> hintTarget;
+
+    UndoSteps defaultUndo;
+    PlayHooks defaultHooks;
+};
+
+} // namespace vellamor
