@@ -5,7 +5,6 @@
 #include "gamec/compile.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -15,9 +14,11 @@ using namespace vellamor;
 
 // The real games, repeated with fresh ids and names until there are 300.
 struct BigCatalogue {
-    std::string path = (std::filesystem::temp_directory_path() / "vellamor_bench_GAMES.DAT").string();
+    std::string path =
+        (std::filesystem::temp_directory_path() / "vellamor_bench_GAMES.DAT").string();
     BigCatalogue() {
-        const auto compiled = gamec::compileFolder(std::string(VELLAMOR_SOURCE_DIR) + "/data/games");
+        const auto compiled =
+            gamec::compileFolder(std::string(VELLAMOR_SOURCE_DIR) + "/data/games");
         std::vector<catalogue::CatalogueGame> games;
         for (int id = 0; id < 300 && !compiled.games.empty(); ++id) {
             catalogue::CatalogueGame g = compiled.games[id % compiled.games.size()].entry;
@@ -52,7 +53,8 @@ void idOfName(benchmark::State& state) {
     SilentHost host;
     catalogue::Catalogue cat(file.path, game, host);
     cat.loadGameList();
-    for (auto _ : state) benchmark::DoNotOptimize(cat.idOfName("spider 299"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cat.idOfName("spider 299"));
 }
 BENCHMARK(idOfName)->Unit(benchmark::kMicrosecond);
 

@@ -19,11 +19,13 @@ constexpr std::size_t kFieldStep = 11;
 constexpr std::size_t kFirstField = 16; // 0-based start of game index 0's field
 
 std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     return s;
 }
 std::string_view trimLeft(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
     return s;
 }
 
@@ -50,10 +52,12 @@ FieldError readField(std::string_view line, int g, int& value) {
     const std::size_t start = kFirstField + static_cast<std::size_t>(g) * kFieldStep;
     if (g < 0 || line.size() < start + kFieldWidth) return FieldError::Short;
     char text[kFieldWidth];
-    for (std::size_t i = 0; i < kFieldWidth; ++i) text[i] = unshiftChar(line[start + i]);
+    for (std::size_t i = 0; i < kFieldWidth; ++i)
+        text[i] = unshiftChar(line[start + i]);
     const auto v = parseInt(std::string_view(text, kFieldWidth));
     if (!v) return FieldError::NotNumber;
-    if (*v < std::numeric_limits<std::int16_t>::min() || *v > std::numeric_limits<std::int16_t>::max())
+    if (*v < std::numeric_limits<std::int16_t>::min() ||
+        *v > std::numeric_limits<std::int16_t>::max())
         return FieldError::TooLarge;
     value = static_cast<int>(*v);
     return FieldError::None;
@@ -207,9 +211,11 @@ std::vector<std::string> Catalogue::parameterPairs(int a, int b) const {
 
 std::vector<std::string> Catalogue::sortedNames() const {
     std::vector<std::string> names;
-    for (const std::string& entry : game_.gameList) names.push_back(Entry::name(entry));
+    for (const std::string& entry : game_.gameList)
+        names.push_back(Entry::name(entry));
     if (custom_)
-        for (const std::string& n : custom_->names()) names.emplace_back(trimRight(n));
+        for (const std::string& n : custom_->names())
+            names.emplace_back(trimRight(n));
     std::stable_sort(names.begin(), names.end(), [](const std::string& x, const std::string& y) {
         return lowerTrimmed(x) < lowerTrimmed(y);
     });
@@ -227,9 +233,15 @@ std::vector<int> Catalogue::idList(std::string_view header) const {
     return ids;
 }
 
-std::vector<int> Catalogue::popularIds() const { return idList(kSectPopular); }
-std::vector<int> Catalogue::originalIds() const { return idList(kSectOriginal); }
-std::vector<int> Catalogue::childrenIds() const { return idList(kSectChildren); }
+std::vector<int> Catalogue::popularIds() const {
+    return idList(kSectPopular);
+}
+std::vector<int> Catalogue::originalIds() const {
+    return idList(kSectOriginal);
+}
+std::vector<int> Catalogue::childrenIds() const {
+    return idList(kSectChildren);
+}
 
 bool Catalogue::screenCheck(int id, int screenWidth) const {
     if (screenWidth >= kNarrowScreen) return true;
@@ -301,7 +313,8 @@ bool Catalogue::loadRuleParams(RuleParams& params, int id) const {
         }
     });
     if (!damage.empty() || lineNumber == 0) {
-        const std::string what = lineNumber == 0 ? "the catalogue holds no rule parameters" : damage;
+        const std::string what =
+            lineNumber == 0 ? "the catalogue holds no rule parameters" : damage;
         return refuse(params, "The rules of \"" + name(baseId) + "\" cannot be read (" + what +
                                   ") in " + path_ + ", so it cannot be played.");
     }

@@ -9,13 +9,15 @@ namespace vellamor::catalogue {
 
 std::string unshift(std::string_view stored) {
     std::string text(stored.size(), ' ');
-    for (std::size_t i = 0; i < stored.size(); ++i) text[i] = unshiftChar(stored[i]);
+    for (std::size_t i = 0; i < stored.size(); ++i)
+        text[i] = unshiftChar(stored[i]);
     return text;
 }
 
 std::string shift(std::string_view text) {
     std::string stored(text.size(), ' ');
-    for (std::size_t i = 0; i < text.size(); ++i) stored[i] = shiftChar(text[i]);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        stored[i] = shiftChar(text[i]);
     return stored;
 }
 

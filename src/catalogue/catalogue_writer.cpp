@@ -46,7 +46,8 @@ std::string writeCatalogue(std::span<const CatalogueGame> games, const Catalogue
     out.reserve(600 * (17 + 11 * games.size()));
     out += kSect1;
     out += kEol;
-    for (const CatalogueGame& g : games) out += shift(entryText(g)) + kEol;
+    for (const CatalogueGame& g : games)
+        out += shift(entryText(g)) + kEol;
 
     out += kSect2;
     out += kEol;
@@ -63,7 +64,8 @@ std::string writeCatalogue(std::span<const CatalogueGame> games, const Catalogue
     auto idSection = [&](std::string_view header, const std::vector<int>& ids) {
         out += header;
         out += kEol;
-        for (int id : ids) out += shift(std::to_string(id)) + kEol;
+        for (int id : ids)
+            out += shift(std::to_string(id)) + kEol;
     };
     idSection(kSectPopular, lists.popular);
     idSection(kSectOriginal, lists.original);

@@ -14,7 +14,7 @@ namespace vellamor::catalogue {
 struct CatalogueGame {
     int id = 0;
     int category = 0;
-    std::string name; // printable ASCII, at most 50 characters
+    std::string name;      // printable ASCII, at most 50 characters
     bool wideOnly = false; // cannot be played below 650 pixels
     bool isNew = false;    // listed among the new games
     bool skipped = false;  // written with listing mark 9: not in the game list

@@ -36,7 +36,9 @@ constexpr std::array kCategories = {
 };
 } // namespace
 
-std::span<const Category> categories() { return kCategories; }
+std::span<const Category> categories() {
+    return kCategories;
+}
 
 const Category* findCategory(int number) {
     for (const Category& c : kCategories)

@@ -40,8 +40,9 @@ constexpr std::array kNames = {
               "-11 any reserve card may be taken; -14, -15 special"},
     ParamName{"passes", prm::Passes, 1, -1, 99, "passes through the stock; -1 unlimited"},
     ParamName{"redeal-style", prm::RedealStyle, 1, 0, 99, "redeal style; 0 the plain redeal"},
-    ParamName{"turn-over-when", prm::TurnOverWhen, 1, 0, 2,
-              "a stock click turns cards over: 0 always, 1 onto an empty waste, 2 also from pass 3"},
+    ParamName{
+        "turn-over-when", prm::TurnOverWhen, 1, 0, 2,
+        "a stock click turns cards over: 0 always, 1 onto an empty waste, 2 also from pass 3"},
     ParamName{"foundation-take-back", prm::FoundationTakeBack, 1, 0, 3,
               "cards may be taken off the foundations: 1 yes, 2 above the base, 3 jokers"},
     ParamName{"autoplay-available", prm::AutoplayAvailable, 1, 0, 1,
@@ -82,8 +83,7 @@ constexpr std::array kNames = {
               "the hint and demo commands are available"},
     ParamName{"score-adjustment", prm::ScoreAdjustment, 1, kAny, kTop,
               "the plain score adds 5 times this"},
-    ParamName{"short-deck", prm::ShortDeck, 1, 0, 2,
-              "1 removes ranks 2-6, 2 also the Kings"},
+    ParamName{"short-deck", prm::ShortDeck, 1, 0, 2, "1 removes ranks 2-6, 2 also the Kings"},
     ParamName{"face-style", prm::FaceStyle, 1, 0, 2,
               "card look: 1 all spades, 2 hearts and spades"},
     ParamName{"empty-foundation-test", prm::EmptyFoundationTest, 1, 0, 2,
@@ -165,7 +165,8 @@ constexpr std::array kNames = {
               "suit rule named for all foundations in the pile information; -1 each its own"},
     ParamName{"tableau-rule-named", prm::TableauRuleNamed, 1, -1, 999,
               "suit rule named for all tableau piles in the pile information; -1 each its own"},
-    ParamName{"wizard-cards-per-click", 490, 1, 0, 9, "the rules wizard may change cards per click"},
+    ParamName{"wizard-cards-per-click", 490, 1, 0, 9,
+              "the rules wizard may change cards per click"},
     ParamName{"wizard-redeals", 491, 1, 0, 9, "the rules wizard may change the redeals"},
     ParamName{"wizard-empty-tableau", 492, 1, 0, 9,
               "the rules wizard may change the empty tableau rule"},
@@ -196,7 +197,9 @@ static_assert(sortedAndDisjoint(), "parameter names must be in index order and n
 
 } // namespace
 
-std::span<const ParamName> paramNames() { return kNames; }
+std::span<const ParamName> paramNames() {
+    return kNames;
+}
 
 const ParamName* findParamName(std::string_view name) {
     for (const ParamName& p : kNames)

@@ -26,16 +26,20 @@ tableau-cards 1-4 = 13
 tableau-face-up 1-4 = 1..4
 )";
 
-CompileResult run(std::vector<SourceText> sources) { return compile(sources); }
+CompileResult run(std::vector<SourceText> sources) {
+    return compile(sources);
+}
 
 std::string allErrors(const CompileResult& r) {
     std::string s;
-    for (const auto& d : r.errors) s += d.text() + "\n";
+    for (const auto& d : r.errors)
+        s += d.text() + "\n";
     return s;
 }
 
 TEST(Compiler, ReadsHeaderParametersRangesAndRules) {
-    const auto r = run({{"data/base.game", kBase + "lists = popular, children\ntested = 3 of 10\n"}});
+    const auto r =
+        run({{"data/base.game", kBase + "lists = popular, children\ntested = 3 of 10\n"}});
     ASSERT_TRUE(r.ok()) << allErrors(r);
     ASSERT_EQ(r.games.size(), 1u);
     const auto& g = r.games[0];
@@ -95,8 +99,8 @@ TEST(Compiler, RefusesBadSourcesWithFileAndLine) {
     for (const Case& c : cases) {
         const auto r = run({{"data/base.game", kBase + c.extra}});
         EXPECT_FALSE(r.ok()) << c.extra;
-        EXPECT_NE(allErrors(r).find(c.expected), std::string::npos)
-            << "for " << c.extra << "got:\n" << allErrors(r);
+        EXPECT_NE(allErrors(r).find(c.expected), std::string::npos) << "for " << c.extra << "got:\n"
+                                                                    << allErrors(r);
     }
 }
 
@@ -104,7 +108,8 @@ TEST(Compiler, RefusesCatalogueLevelFaults) {
     std::string second = kBase;
     second.replace(second.find("Base Game"), 9, "base game"); // same name in other case
     auto r = run({{"a/one.game", kBase}, {"a/two.game", second}});
-    EXPECT_NE(allErrors(r).find("id 0 is also the id of a/one.game"), std::string::npos) << allErrors(r);
+    EXPECT_NE(allErrors(r).find("id 0 is also the id of a/one.game"), std::string::npos)
+        << allErrors(r);
     EXPECT_NE(allErrors(r).find("is also the name in a/one.game"), std::string::npos);
 
     std::string far = kBase;
@@ -127,7 +132,8 @@ TEST(Compiler, CountsCardsTakenByBaseCardsAndRemovedByShortDecks) {
     catalogue::CatalogueGame g;
     g.params[378] = 104;
     g.params[374] = 8;
-    for (int k = 0; k < 8; ++k) g.params[103 + k] = 1; // the eight Aces
+    for (int k = 0; k < 8; ++k)
+        g.params[103 + k] = 1; // the eight Aces
     g.params[379] = 96;
     EXPECT_EQ(countCards(g).deck, 104);
     EXPECT_EQ(countCards(g).dealt, 104);

@@ -13,7 +13,8 @@ namespace vellamor::testing {
 // written here independently of the product's writer.
 inline std::string stored(const std::string& plain) {
     std::string s;
-    for (char c : plain) s += static_cast<char>(static_cast<unsigned char>(c) + 48);
+    for (char c : plain)
+        s += static_cast<char>(static_cast<unsigned char>(c) + 48);
     return s;
 }
 
@@ -41,11 +42,13 @@ inline std::string entry(int category, int id, const std::string& marks, const s
 class TempCatalogue {
 public:
     explicit TempCatalogue(const std::vector<std::string>& lines, const char* eol = "\r\n") {
-        path_ = (std::filesystem::temp_directory_path() /
-                 ("vellamor_cat_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".dat"))
-                    .string();
+        path_ =
+            (std::filesystem::temp_directory_path() /
+             ("vellamor_cat_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".dat"))
+                .string();
         std::ofstream out(path_, std::ios::binary);
-        for (const std::string& l : lines) out << l << eol;
+        for (const std::string& l : lines)
+            out << l << eol;
     }
     ~TempCatalogue() { std::filesystem::remove(path_); }
     const std::string& path() const { return path_; }

@@ -7,10 +7,9 @@
 #include "gamec/compile.h"
 #include "gamec/pages.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace vellamor {
@@ -39,13 +38,15 @@ std::vector<std::string> gameNumbers() {
 
 RuleParams paramsOf(const CompiledGame& g) {
     RuleParams p;
-    for (int i = 0; i < RuleParams::kSize; ++i) p.set(i, g.entry.params[i]);
+    for (int i = 0; i < RuleParams::kSize; ++i)
+        p.set(i, g.entry.params[i]);
     p.saveRanges();
     return p;
 }
 
 TEST(GameSources, CompileWithoutErrors) {
-    for (const auto& d : sources().errors) ADD_FAILURE() << d.text();
+    for (const auto& d : sources().errors)
+        ADD_FAILURE() << d.text();
     ASSERT_GE(sources().games.size(), 40u);
     for (std::size_t i = 0; i < sources().games.size(); ++i)
         EXPECT_EQ(sources().games[i].entry.id, static_cast<int>(i));
@@ -70,21 +71,28 @@ TEST(GameSources, EveryDealPlacesEveryCardOnce) {
             prepareDeck(e, deck);
 
             std::array<int, kMaxCard + 1> expected{}, dealt{};
-            for (int i = 0; i < deck.size(); ++i) ++expected[deck[i]];
+            for (int i = 0; i < deck.size(); ++i)
+                ++expected[deck[i]];
             ASSERT_EQ(expected[kHole], 0) << g.entry.name << " #" << number;
             for (int line = 0; line < kPileLines; ++line)
-                for (CardCode c : e.table.line(line)) ++dealt[c];
+                for (CardCode c : e.table.line(line))
+                    ++dealt[c];
             dealt[kHole] = 0;
             ASSERT_EQ(dealt, expected) << g.entry.name << " #" << number;
 
             const std::string what = g.entry.name + " #" + number;
-            for (int i = e.tableauCount(); i < kTableauCount; ++i) ASSERT_TRUE(e.table.tableau[i].empty()) << what;
-            for (int i = e.foundationCount(); i < kFoundationCount; ++i) ASSERT_TRUE(e.table.foundations[i].empty()) << what;
-            for (int i = e.reserveCount(); i < kReserveCount; ++i) ASSERT_TRUE(e.table.reserves[i].empty()) << what;
+            for (int i = e.tableauCount(); i < kTableauCount; ++i)
+                ASSERT_TRUE(e.table.tableau[i].empty()) << what;
+            for (int i = e.foundationCount(); i < kFoundationCount; ++i)
+                ASSERT_TRUE(e.table.foundations[i].empty()) << what;
+            for (int i = e.reserveCount(); i < kReserveCount; ++i)
+                ASSERT_TRUE(e.table.reserves[i].empty()) << what;
             for (int i = 0; i < e.foundationCount(); ++i)
                 ASSERT_LE(e.table.foundations[i].size(), p[prm::FoundationMax]) << what;
             for (int i = 0; i < e.tableauCount(); ++i)
-                ASSERT_TRUE(p[prm::TableauMax] == -1 || e.table.tableau[i].size() <= p[prm::TableauMax]) << what;
+                ASSERT_TRUE(p[prm::TableauMax] == -1 ||
+                            e.table.tableau[i].size() <= p[prm::TableauMax])
+                    << what;
             ASSERT_TRUE(p[prm::StockInPlay] == 1 || e.table.stock().empty()) << what;
             ASSERT_TRUE(p[prm::WasteInPlay] == 1 || e.table.waste().empty()) << what;
             ASSERT_TRUE(p[prm::SecondWastes] >= 1 || e.table.secondWaste().empty()) << what;

@@ -1,14 +1,13 @@
 // The catalogue reader on small hand-made files.
 #include "catalogue/catalogue.h"
 #include "catalogue/categories.h"
-#include "catalogue/shift.h"
 #include "catalogue/fixture.h"
+#include "catalogue/shift.h"
 #include "engine/deal.h"
 #include "engine/engine.h"
 #include "engine/recording_host.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace vellamor::catalogue {
@@ -31,9 +30,12 @@ std::vector<std::string> sampleLines() {
         paramLine(1, {"5", "-1", "7"}),
         paramLine(2, {"12", "0", "-32768"}),
         paramLine(378, {"52", "104", "52"}),
-        "[SectS]", stored("2"), stored("0"),
+        "[SectS]",
+        stored("2"),
+        stored("0"),
         "[SectO]",
-        "[SectK]", stored("1  "),
+        "[SectK]",
+        stored("1  "),
         "[Sect1]", // a second body of the same section follows the first
         entry(7, 3, "001", "late game"),
     };
@@ -54,7 +56,8 @@ TEST(CatalogueShift, StoredCharactersReadBack48Away) {
     EXPECT_EQ(unshiftChar('i'), '9');
     EXPECT_EQ(unshiftChar(']'), '-');
     EXPECT_EQ(unshiftChar('\x9b'), 'k'); // stored bytes above 127 come back down
-    for (int c = 32; c < 128; ++c) EXPECT_EQ(unshiftChar(shiftChar(static_cast<char>(c))), c);
+    for (int c = 32; c < 128; ++c)
+        EXPECT_EQ(unshiftChar(shiftChar(static_cast<char>(c))), c);
 }
 
 TEST_F(ReaderTest, SkippedEntryShiftsTheIndexAndRepeatedSectionsAdd) {
@@ -63,7 +66,8 @@ TEST_F(ReaderTest, SkippedEntryShiftsTheIndexAndRepeatedSectionsAdd) {
     EXPECT_EQ(cat.gameIndex(2), 1); // out of place: scan
     EXPECT_EQ(cat.gameIndex(1), 2);
     EXPECT_EQ(cat.gameIndex(3), 3); // from the second [Sect1]
-    for (int id : {4, 999, 8000, -1}) EXPECT_EQ(cat.gameIndex(id), -1) << id;
+    for (int id : {4, 999, 8000, -1})
+        EXPECT_EQ(cat.gameIndex(id), -1) << id;
     EXPECT_EQ(cat.name(1), "Wide One");
     EXPECT_EQ(cat.name(4), "");
     EXPECT_EQ(cat.category(2), 8);
@@ -145,8 +149,8 @@ TEST_F(ReaderTest, NewGameLoadsTheGameOfTheStateRecord) {
 
 TEST(CatalogueReader, DamagedColumnIsRefusedNamingTheParameter) {
     TempCatalogue file({"[Sect1]", entry(5, 0, "000", "Blank"), entry(5, 1, "000", "Fine"),
-                        entry(5, 2, "000", "Beyond"), "[Sect2]",
-                        paramLine(1, {"", "3", "4"}), paramLine(2, {"-1", "9", ""}).substr(0, 40)});
+                        entry(5, 2, "000", "Beyond"), "[Sect2]", paramLine(1, {"", "3", "4"}),
+                        paramLine(2, {"-1", "9", ""}).substr(0, 40)});
     TMainGame game;
     RecordingHost host;
     Catalogue cat(file.path(), game, host);
@@ -154,7 +158,8 @@ TEST(CatalogueReader, DamagedColumnIsRefusedNamingTheParameter) {
     RuleParams p;
     EXPECT_FALSE(cat.loadRuleParams(p, 0)); // a field of spaces is not a number
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(host.messages[0].find("foundation-base-style"), std::string::npos) << host.messages[0];
+    EXPECT_NE(host.messages[0].find("foundation-base-style"), std::string::npos)
+        << host.messages[0];
     EXPECT_FALSE(cat.loadRuleParams(p, 2)); // line 2 ends before game 2's column
     ASSERT_TRUE(cat.loadRuleParams(p, 1));
     EXPECT_EQ(p[1], 3);
@@ -194,7 +199,10 @@ TEST_F(ReaderTest, CurrentGameThatIsNotListedBecomesMinusOne) {
 }
 
 TEST_F(ReaderTest, ScreenCheckRefusesWideGamesOnNarrowScreens) {
-    struct Case { int id, width; bool passes; };
+    struct Case {
+        int id, width;
+        bool passes;
+    };
     for (const Case c : {Case{1, 640, false}, Case{1, 650, true}, Case{0, 640, true},
                          Case{2, 640, true}, Case{4, 640, true}}) {
         host.messages.clear();
@@ -202,9 +210,10 @@ TEST_F(ReaderTest, ScreenCheckRefusesWideGamesOnNarrowScreens) {
         EXPECT_EQ(host.messages.size(), c.passes ? 0u : 1u);
     }
     cat.screenCheck(1, 640);
-    EXPECT_EQ(host.messages.back(), "Your video card's display is 640x480 pixels.\n"
-                                    "You can't play: Wide One\n"
-                                    "Please set your screen resolution to 800x600 pixels or higher.");
+    EXPECT_EQ(host.messages.back(),
+              "Your video card's display is 640x480 pixels.\n"
+              "You can't play: Wide One\n"
+              "Please set your screen resolution to 800x600 pixels or higher.");
 }
 
 class MapSettings : public AutoplaySettings {
@@ -220,9 +229,15 @@ public:
 };
 
 TEST(AutoplayPreference, GamesTextIsExtendedBeforeItsCharacterIsWritten) {
-    struct Case { std::string before; int id; bool on; std::string after; };
-    for (const Case& c : {Case{"YNY", 1, true, "YYY"}, Case{"YNY", 2, false, "YNNYYYYYYYYY"},
-                          Case{"", 0, false, "NYYYYYYYYY"}, Case{"YY", 4, false, "YYYYNYYYYYYYYY"}}) {
+    struct Case {
+        std::string before;
+        int id;
+        bool on;
+        std::string after;
+    };
+    for (const Case& c :
+         {Case{"YNY", 1, true, "YYY"}, Case{"YNY", 2, false, "YNNYYYYYYYYY"},
+          Case{"", 0, false, "NYYYYYYYYY"}, Case{"YY", 4, false, "YYYYNYYYYYYYYY"}}) {
         std::string games = c.before;
         setAutoplayChar(games, c.id, c.on);
         EXPECT_EQ(games, c.after) << c.before << " id " << c.id;

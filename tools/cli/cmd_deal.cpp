@@ -4,7 +4,6 @@
 #include "cli/commands.h"
 #include "cli/param_file.h"
 #include "cli/stream_host.h"
-
 #include "engine/deal.h"
 #include "engine/engine.h"
 
@@ -22,7 +21,8 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
     bool haveNumber = false, haveGame = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool takesValue = a == "--params" || a == "--number" || a == "--game" || a == "--catalogue";
+        const bool takesValue =
+            a == "--params" || a == "--number" || a == "--game" || a == "--catalogue";
         if (takesValue && i + 1 >= args.size()) {
             err << "vellamor-cli deal: " << a << " needs a value\n";
             return 2;
@@ -65,7 +65,8 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
         CollectingHost catalogueHost;
         catalogue::Catalogue cat(cataloguePath(cataloguePathGiven), engine.game, catalogueHost);
         if (!cat.loadGameList() || !cat.loadRuleParams(engine.params, id)) {
-            for (const std::string& m : catalogueHost.messages) err << "vellamor-cli deal: " << m << '\n';
+            for (const std::string& m : catalogueHost.messages)
+                err << "vellamor-cli deal: " << m << '\n';
             return 2;
         }
         engine.state.writeInt(field::GameId, id);
@@ -76,7 +77,8 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
     }
     engine.state.write(field::GameNumber, gameNumberText(*digits));
     newGame(engine);
-    for (const std::string& line : makeSnapshot(engine.table, engine.cards)) out << line << '\n';
+    for (const std::string& line : makeSnapshot(engine.table, engine.cards))
+        out << line << '\n';
     return 0;
 }
 

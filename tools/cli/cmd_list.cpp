@@ -1,8 +1,7 @@
 // `list [--catalogue FILE]`: one line per game of the catalogue.
+#include "catalogue/categories.h"
 #include "cli/cli_catalogue.h"
 #include "cli/commands.h"
-
-#include "catalogue/categories.h"
 
 #include <ostream>
 
@@ -23,7 +22,8 @@ int cmdList(const Args& args, std::ostream& out, std::ostream& err) {
     CollectingHost host;
     catalogue::Catalogue cat(cataloguePath(path), game, host);
     if (!cat.loadGameList()) {
-        for (const std::string& m : host.messages) err << "vellamor-cli list: " << m << '\n';
+        for (const std::string& m : host.messages)
+            err << "vellamor-cli list: " << m << '\n';
         return 2;
     }
     for (const std::string& entry : game.gameList) {

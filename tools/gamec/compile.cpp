@@ -48,7 +48,8 @@ std::string lower(std::string s) {
     return s;
 }
 
-template <std::size_t N> std::optional<int> wordIndex(const char* const (&table)[N], const std::string& w) {
+template <std::size_t N>
+std::optional<int> wordIndex(const char* const (&table)[N], const std::string& w) {
     for (std::size_t i = 0; i < N; ++i)
         if (w == table[i]) return static_cast<int>(i);
     return std::nullopt;
@@ -56,7 +57,8 @@ template <std::size_t N> std::optional<int> wordIndex(const char* const (&table)
 
 template <std::size_t N> std::string wordList(const char* const (&table)[N]) {
     std::string s;
-    for (std::size_t i = 0; i < N; ++i) s += (i ? ", " : "") + std::string(table[i]);
+    for (std::size_t i = 0; i < N; ++i)
+        s += (i ? ", " : "") + std::string(table[i]);
     return s;
 }
 
@@ -117,9 +119,11 @@ public:
         }
         CompileResult result;
         checkCatalogue(games);
-        for (const CompiledGame& g : games) checkGame(g);
-        std::sort(games.begin(), games.end(),
-                  [](const CompiledGame& a, const CompiledGame& b) { return a.entry.id < b.entry.id; });
+        for (const CompiledGame& g : games)
+            checkGame(g);
+        std::sort(games.begin(), games.end(), [](const CompiledGame& a, const CompiledGame& b) {
+            return a.entry.id < b.entry.id;
+        });
         for (const CompiledGame& g : games)
             for (const std::string& list : g.lists) {
                 if (list == "popular") result.lists.popular.push_back(g.entry.id);
@@ -139,7 +143,8 @@ private:
     }
 
     const Resolved* resolve(const std::string& stem) {
-        if (const auto it = done_.find(stem); it != done_.end()) return it->second ? &*it->second : nullptr;
+        if (const auto it = done_.find(stem); it != done_.end())
+            return it->second ? &*it->second : nullptr;
         const SourceFile& f = files_.at(stem);
         if (inProgress_.count(stem)) {
             error(f, 0, "\"extends\" goes round in a circle through " + stem);
@@ -190,7 +195,9 @@ private:
             error(f, st.line, std::move(message));
             return false;
         };
-        auto noPiles = [&]() { return !st.piles || fail("\"" + st.key + "\" takes no pile numbers"); };
+        auto noPiles = [&]() {
+            return !st.piles || fail("\"" + st.key + "\" takes no pile numbers");
+        };
         auto yesNo = [&](bool& out) {
             if (st.value != "yes" && st.value != "no")
                 return fail("\"" + st.key + "\" is yes or no, not \"" + st.value + "\"");
@@ -199,7 +206,9 @@ private:
         };
         auto figure = [&](int index, int slot, const auto& table) {
             const auto v = wordIndex(table, st.value);
-            if (!v) return fail("\"" + st.key + "\" is one of " + wordList(table) + ", not \"" + st.value + "\"");
+            if (!v)
+                return fail("\"" + st.key + "\" is one of " + wordList(table) + ", not \"" +
+                            st.value + "\"");
             e.params[index] = static_cast<std::int16_t>(*v);
             r.haveFigure[slot] = true;
             return true;
@@ -208,14 +217,16 @@ private:
         if (st.key == "id") {
             if (!noPiles()) return false;
             const auto v = toInt(st.value);
-            if (!v || *v < 0 || *v > 999) return fail("the id is a number from 0 to 999, not \"" + st.value + "\"");
+            if (!v || *v < 0 || *v > 999)
+                return fail("the id is a number from 0 to 999, not \"" + st.value + "\"");
             e.id = *v;
             r.haveId = true;
             return true;
         }
         if (st.key == "name") {
             if (!noPiles()) return false;
-            if (st.value.empty() || st.value.size() > 50) return fail("the name has 1 to 50 characters");
+            if (st.value.empty() || st.value.size() > 50)
+                return fail("the name has 1 to 50 characters");
             for (char c : st.value)
                 if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126)
                     return fail("the name may hold plain printable characters only");
@@ -272,24 +283,32 @@ private:
             if (!st.piles || st.piles->first != st.piles->second)
                 return fail("\"param\" is followed by one index: param 491 = 1");
             const int index = st.piles->first;
-            if (index >= RuleParams::kSize) return fail("parameter index " + std::to_string(index) + " is outside 1-502");
-            if (index >= kTime) return fail("the figures are given with time, difficulty, skill, chance and tested");
+            if (index >= RuleParams::kSize)
+                return fail("parameter index " + std::to_string(index) + " is outside 1-502");
+            if (index >= kTime)
+                return fail(
+                    "the figures are given with time, difficulty, skill, chance and tested");
             const auto v = toInt(st.value);
             if (!v || *v < -32768 || *v > 32767)
-                return fail("the value of parameter " + std::to_string(index) + " is a 16-bit number, not \"" + st.value + "\"");
+                return fail("the value of parameter " + std::to_string(index) +
+                            " is a 16-bit number, not \"" + st.value + "\"");
             e.params[index] = static_cast<std::int16_t>(*v);
             return true;
         }
 
         const ParamName* p = findParamName(st.key);
         if (!p) return fail("unknown parameter name \"" + st.key + "\"");
-        if (p->index >= kTime) return fail("the figures are given with time, difficulty, skill, chance and tested");
+        if (p->index >= kTime)
+            return fail("the figures are given with time, difficulty, skill, chance and tested");
         int first = 1, last = 1;
         if (p->isGroup()) {
-            if (!st.piles) return fail("\"" + st.key + "\" needs pile numbers, for example " + st.key + " 1-" + std::to_string(p->count));
+            if (!st.piles)
+                return fail("\"" + st.key + "\" needs pile numbers, for example " + st.key + " 1-" +
+                            std::to_string(p->count));
             first = st.piles->first;
             last = st.piles->second;
-            if (last > p->count) return fail("\"" + st.key + "\" has piles 1-" + std::to_string(p->count) + " only");
+            if (last > p->count)
+                return fail("\"" + st.key + "\" has piles 1-" + std::to_string(p->count) + " only");
         } else if (!noPiles()) {
             return false;
         }
@@ -300,7 +319,8 @@ private:
             if (const auto v = toInt(t)) return v;
             return valueWord(*p, t);
         };
-        if (tokens.size() == 1 && tokens[0].find("..") != std::string::npos && tokens[0].find("..") > 0) {
+        if (tokens.size() == 1 && tokens[0].find("..") != std::string::npos &&
+            tokens[0].find("..") > 0) {
             const auto dots = tokens[0].find("..");
             const auto a = toInt(tokens[0].substr(0, dots)), b = toInt(tokens[0].substr(dots + 2));
             if (!a || !b) return fail("a range of values is written 1..7");
@@ -319,13 +339,15 @@ private:
         if (values.empty()) return fail("\"" + st.key + "\" needs a value");
         if (values.size() == 1) values.resize(static_cast<std::size_t>(piles), values[0]);
         if (static_cast<int>(values.size()) != piles)
-            return fail(std::to_string(values.size()) + " values for " + std::to_string(piles) + " piles");
+            return fail(std::to_string(values.size()) + " values for " + std::to_string(piles) +
+                        " piles");
         for (int i = 0; i < piles; ++i) {
             const int v = values[static_cast<std::size_t>(i)];
             if (v < p->min || v > p->max)
                 return fail("value " + std::to_string(v) + " of " + st.key + " is outside " +
                             std::to_string(p->min) + ".." + std::to_string(p->max));
-            e.params[static_cast<std::size_t>(p->index + first - 1 + i)] = static_cast<std::int16_t>(v);
+            e.params[static_cast<std::size_t>(p->index + first - 1 + i)] =
+                static_cast<std::int16_t>(v);
         }
         return true;
     }
@@ -355,15 +377,23 @@ private:
         std::map<std::string, const CompiledGame*> names;
         for (const CompiledGame& g : games) {
             const auto [it, fresh] = ids.emplace(g.entry.id, &g);
-            if (!fresh) errors.push_back({g.path, 0, "id " + std::to_string(g.entry.id) + " is also the id of " + it->second->path});
+            if (!fresh)
+                errors.push_back({g.path, 0,
+                                  "id " + std::to_string(g.entry.id) + " is also the id of " +
+                                      it->second->path});
             const auto [nit, nfresh] = names.emplace(lower(g.entry.name), &g);
-            if (!nfresh) errors.push_back({g.path, 0, "the name \"" + g.entry.name + "\" is also the name in " + nit->second->path});
+            if (!nfresh)
+                errors.push_back(
+                    {g.path, 0,
+                     "the name \"" + g.entry.name + "\" is also the name in " + nit->second->path});
         }
         // Game n sits at list position n, so lookups by id hit directly.
         int expected = 0;
         for (const auto& [id, g] : ids) {
             if (id != expected)
-                errors.push_back({g->path, 0, "ids must run from 0 without gaps: no game has id " + std::to_string(expected)});
+                errors.push_back({g->path, 0,
+                                  "ids must run from 0 without gaps: no game has id " +
+                                      std::to_string(expected)});
             expected = id + 1;
         }
     }
@@ -376,16 +406,21 @@ private:
             fail("cards is 52, 104, 156 or 208, not " + std::to_string(cards));
         if (p[prm::UsesJokers] == 1 && p[prm::Jokers] < 1) fail("uses-jokers needs jokers 1-4");
         // Entries of piles the game does not have must stay empty.
-        struct Group { const char* name; int count; };
-        const Group groups[] = {{"tableau-cards", p[prm::Tableaus]},    {"tableau-face-up", p[prm::Tableaus]},
-                                {"reserve-cards", p[prm::Reserves]},    {"reserve-face-up", p[prm::Reserves]},
+        struct Group {
+            const char* name;
+            int count;
+        };
+        const Group groups[] = {{"tableau-cards", p[prm::Tableaus]},
+                                {"tableau-face-up", p[prm::Tableaus]},
+                                {"reserve-cards", p[prm::Reserves]},
+                                {"reserve-face-up", p[prm::Reserves]},
                                 {"foundation-base-card", p[prm::Foundations]}};
         for (const Group& grp : groups) {
             const ParamName* n = findParamName(grp.name);
             for (int i = grp.count; i < n->count; ++i)
                 if (p[static_cast<std::size_t>(n->index + i)] != 0) {
-                    fail(std::string(grp.name) + " " + std::to_string(i + 1) + " is set, but the game has " +
-                         std::to_string(grp.count) + " such piles");
+                    fail(std::string(grp.name) + " " + std::to_string(i + 1) +
+                         " is set, but the game has " + std::to_string(grp.count) + " such piles");
                     break;
                 }
         }
@@ -426,9 +461,14 @@ CardCount countCards(const CatalogueGame& game) {
     case 14: deck = 9; break;
     case 16: deck -= 2 * copies; break;
     case 21: deck -= 3 * copies; break;
-    case 2: case 4: case 5: case 6: case 17: case 18: case 19: case 22:
-        c.styleDealsRest = true;
-        break;
+    case 2:
+    case 4:
+    case 5:
+    case 6:
+    case 17:
+    case 18:
+    case 19:
+    case 22: c.styleDealsRest = true; break;
     case 13: c.dealt += foundations; break;
     default: break;
     }
@@ -436,14 +476,18 @@ CardCount countCards(const CatalogueGame& game) {
 
     for (int k = 0; k < foundations; ++k) {
         const int code = at(prm::FoundationBaseCard + k);
-        if ((code >= 1 && code <= 13) || (code >= 101 && code <= 312) || (code >= 51 && code <= 63) ||
-            code == 20 || code == 21 || code == 22 || code == 91 || code == 93 || code == 94 ||
-            (code == 95 && k < 8))
+        if ((code >= 1 && code <= 13) || (code >= 101 && code <= 312) ||
+            (code >= 51 && code <= 63) || code == 20 || code == 21 || code == 22 || code == 91 ||
+            code == 93 || code == 94 || (code == 95 && k < 8))
             ++c.dealt;
     }
     if (at(prm::FoundationBaseCard) == 97) c.dealt += 8;
     switch (at(prm::FoundationBaseStyle)) {
-    case 1: case 4: case 6: case 7: case 8: c.dealt += 1; break;
+    case 1:
+    case 4:
+    case 6:
+    case 7:
+    case 8: c.dealt += 1; break;
     case 2: c.dealt += foundations; break;
     case 5: c.dealt += copies; break;
     default: break;
@@ -451,23 +495,29 @@ CardCount countCards(const CatalogueGame& game) {
     if (at(prm::SecondWasteCard) != 0) ++c.dealt;
     for (int i = 0; i < 40; ++i) {
         const int n = at(prm::TableauCards + i);
-        if (n >= 1 && n <= 1000) c.dealt += n;
-        else if (n > 1000) ++c.dealt;
+        if (n >= 1 && n <= 1000)
+            c.dealt += n;
+        else if (n > 1000)
+            ++c.dealt;
     }
     c.dealt += at(prm::StockCards) + at(prm::WasteCards) + at(prm::SecondWasteCards);
-    for (int r = 0; r < 12; ++r) c.dealt += at(prm::ReserveCards + r);
+    for (int r = 0; r < 12; ++r)
+        c.dealt += at(prm::ReserveCards + r);
     if (at(prm::NextCardToFoundation) == 1) ++c.dealt;
     return c;
 }
 
-CompileResult compile(const std::vector<SourceText>& sources) { return Compiler(sources).run(); }
+CompileResult compile(const std::vector<SourceText>& sources) {
+    return Compiler(sources).run();
+}
 
 CompileResult compileFolder(const std::string& folder) {
     namespace fs = std::filesystem;
     std::vector<std::string> paths;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec))
-        if (entry.is_regular_file() && entry.path().extension() == ".game") paths.push_back(entry.path().string());
+        if (entry.is_regular_file() && entry.path().extension() == ".game")
+            paths.push_back(entry.path().string());
     if (ec) {
         CompileResult r;
         r.errors.push_back({folder, 0, "cannot read the folder: " + ec.message()});
@@ -480,11 +530,14 @@ CompileResult compileFolder(const std::string& folder) {
         std::ifstream in(path, std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
-        if (!in) readErrors.push_back({path, 0, "cannot read the file"});
-        else sources.push_back({path, text.str()});
+        if (!in)
+            readErrors.push_back({path, 0, "cannot read the file"});
+        else
+            sources.push_back({path, text.str()});
     }
     CompileResult r = compile(sources);
-    if (sources.empty() && readErrors.empty()) r.errors.push_back({folder, 0, "holds no .game sources"});
+    if (sources.empty() && readErrors.empty())
+        r.errors.push_back({folder, 0, "holds no .game sources"});
     r.errors.insert(r.errors.begin(), readErrors.begin(), readErrors.end());
     return r;
 }

@@ -34,7 +34,8 @@ bool writeFile(const fs::path& path, const std::string& text) {
     std::error_code ec;
     fs::rename(tmp, path, ec);
     if (ec) {
-        std::cerr << "vellamor-gamec: cannot replace " << path.string() << ": " << ec.message() << '\n';
+        std::cerr << "vellamor-gamec: cannot replace " << path.string() << ": " << ec.message()
+                  << '\n';
         fs::remove(tmp, ec);
         return false;
     }
@@ -55,16 +56,22 @@ int main(int argc, char** argv) {
     std::string out, markdown, sources;
     bool check = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--out" && i + 1 < args.size()) out = args[++i];
-        else if (args[i] == "--markdown" && i + 1 < args.size()) markdown = args[++i];
-        else if (args[i] == "--check") check = true;
-        else if (!args[i].starts_with("--") && sources.empty()) sources = args[i];
-        else return usage();
+        if (args[i] == "--out" && i + 1 < args.size())
+            out = args[++i];
+        else if (args[i] == "--markdown" && i + 1 < args.size())
+            markdown = args[++i];
+        else if (args[i] == "--check")
+            check = true;
+        else if (!args[i].starts_with("--") && sources.empty())
+            sources = args[i];
+        else
+            return usage();
     }
     if (sources.empty() || (out.empty() && markdown.empty() && !check)) return usage();
 
     const vellamor::gamec::CompileResult result = vellamor::gamec::compileFolder(sources);
-    for (const auto& d : result.errors) std::cerr << d.text() << '\n';
+    for (const auto& d : result.errors)
+        std::cerr << d.text() << '\n';
     if (!result.ok()) {
         std::cerr << "vellamor-gamec: " << result.errors.size() << " error(s); nothing written\n";
         return 1;
@@ -72,11 +79,13 @@ int main(int argc, char** argv) {
 
     if (!out.empty()) {
         std::vector<vellamor::catalogue::CatalogueGame> columns;
-        for (const auto& g : result.games) columns.push_back(g.entry);
+        for (const auto& g : result.games)
+            columns.push_back(g.entry);
         std::error_code ec;
         fs::create_directories(fs::path(out) / "help", ec);
         if (ec) {
-            std::cerr << "vellamor-gamec: cannot create " << out << "/help: " << ec.message() << '\n';
+            std::cerr << "vellamor-gamec: cannot create " << out << "/help: " << ec.message()
+                      << '\n';
             return 1;
         }
         for (const auto& g : result.games)

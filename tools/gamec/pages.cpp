@@ -21,7 +21,9 @@ std::string escaped(std::string_view s) {
     return out;
 }
 
-int param(const CompiledGame& g, int index) { return g.entry.params[static_cast<std::size_t>(index)]; }
+int param(const CompiledGame& g, int index) {
+    return g.entry.params[static_cast<std::size_t>(index)];
+}
 
 std::string redeals(const CompiledGame& g) {
     const int passes = param(g, prm::Passes);
@@ -40,10 +42,11 @@ std::string rulesPageName(const CompiledGame& game) {
 }
 
 std::string rulesPage(const CompiledGame& g) {
-    std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                       escaped(g.entry.name) + "</title>\n</head>\n<body>\n<h1>" + escaped(g.entry.name) +
-                       "</h1>\n<p class=\"category\">" +
-                       escaped(catalogue::categoryText(g.entry.category)) + "</p>\n";
+    std::string page =
+        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+        escaped(g.entry.name) + "</title>\n</head>\n<body>\n<h1>" + escaped(g.entry.name) +
+        "</h1>\n<p class=\"category\">" + escaped(catalogue::categoryText(g.entry.category)) +
+        "</p>\n";
     std::size_t pos = 0;
     while (pos < g.rules.size()) {
         std::size_t end = g.rules.find("\n\n", pos);
@@ -56,7 +59,8 @@ std::string rulesPage(const CompiledGame& g) {
     page += row("Decks", std::to_string(decks));
     page += row("Foundations", std::to_string(param(g, prm::Foundations)));
     page += row("Tableau piles", std::to_string(param(g, prm::Tableaus)));
-    if (param(g, prm::Reserves) > 0) page += row("Reserves", std::to_string(param(g, prm::Reserves)));
+    if (param(g, prm::Reserves) > 0)
+        page += row("Reserves", std::to_string(param(g, prm::Reserves)));
     if (param(g, prm::StockInPlay) == 1) {
         if (param(g, prm::WasteInPlay) == 1)
             page += row("Cards per click", std::to_string(param(g, prm::StockTurnCount)));
@@ -71,11 +75,10 @@ std::string rulesPage(const CompiledGame& g) {
 }
 
 std::string gamesMarkdown(const std::vector<CompiledGame>& games) {
-    std::string md =
-        "# Games of the catalogue\n\n"
-        "Generated from `data/games/` by the catalogue compiler "
-        "(`cmake --build build --target games-doc`); do not edit by hand.\n\n"
-        "| Id | Name | Type | Decks | Source |\n|---:|---|---|---:|---|\n";
+    std::string md = "# Games of the catalogue\n\n"
+                     "Generated from `data/games/` by the catalogue compiler "
+                     "(`cmake --build build --target games-doc`); do not edit by hand.\n\n"
+                     "| Id | Name | Type | Decks | Source |\n|---:|---|---|---:|---|\n";
     for (const CompiledGame& g : games) {
         const std::string file = g.path.substr(g.path.find_last_of('/') + 1);
         md += "| " + std::to_string(g.entry.id) + " | " + g.entry.name + " | " +

@@ -6,11 +6,15 @@ namespace vellamor::gamec {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -106,8 +110,10 @@ SourceFile parseSource(std::string_view text, const std::string& path,
                 paragraphOpen = false;
                 continue;
             }
-            if (paragraphOpen) rules += ' ';
-            else if (!rules.empty()) rules += "\n\n";
+            if (paragraphOpen)
+                rules += ' ';
+            else if (!rules.empty())
+                rules += "\n\n";
             rules += t;
             paragraphOpen = true;
         }
