@@ -14,6 +14,12 @@ public:
     void beep() override { out_ << "beep\n"; }
     void sound(std::string_view name) override { out_ << "sound: " << name << '\n'; }
     void scoreChanged(long long) override {}
+    void stockPressed(bool pressed) override {
+        out_ << (pressed ? "stock pressed\n" : "stock released\n");
+    }
+    void popupMenu(int x, int y) override { out_ << "popup menu: " << x << ' ' << y << '\n'; }
+    void revealCard(int card) override { out_ << "reveal: " << card << '\n'; }
+    void leaveFullScreen() override { out_ << "leave full screen\n"; }
 
 private:
     std::ostream& out_;
