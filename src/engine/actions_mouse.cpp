@@ -62,8 +62,14 @@ void PlayerInput::mouseDown(MouseButton button, bool ctrl, int x, int y) {
             return;
         }
         if (p.showPartialHiddenCard) {
-            const bool inside = hit.card && e_.cards.faceUp(hit.card) &&
-                                e_.table.pile(*hit.pile).top() != hit.card;
+            // A face-up card inside a tableau pile, or any card of a reserve
+            // fanned as style 1 or 2.
+            const int style = e_.params[prm::ReserveStyle];
+            const bool faceUp = hit.card && e_.cards.faceUp(hit.card);
+            const bool inside =
+                faceUp && ((hit.pile->kind == PileKind::Tableau &&
+                            e_.table.pile(*hit.pile).top() != hit.card) ||
+                           (hit.pile->kind == PileKind::Reserve && (style == 1 || style == 2)));
             if (inside) e_.host().revealCard(hit.card);
             else e_.host().beep();
         }
@@ -127,10 +133,12 @@ bool PlayerInput::mouseUp(int x, int y) {
     if (g.stockPressed) moved = releaseStock(e_);
 
     const Rect bottom{x - grab_.x, y - grab_.y, geo_.cardWidth(), geo_.cardHeight()};
+    bool dropped = false;
     if (g.cardInHand) {
         const int card = g.cardInHand;
-        if (g.dragMoved) moved = drop(card, bottom) || moved;
-        if (!moved) putBack();
+        if (g.dragMoved) dropped = drop(card, bottom);
+        if (!dropped) putBack();
+        moved = dropped || moved;
     } else if (secondClick_) {
         secondClick_ = false;
         const int card = g.selection;
@@ -141,13 +149,14 @@ bool PlayerInput::mouseUp(int x, int y) {
         moved = drop(card, at) || moved;
         if (!moved) e_.host().beep();
     }
+    if (moved && e_.flags.test(StateFlag::Won)) e_.play.hooks->endGame(e_);
     g.cardInHand = 0;
     g.lastCardMoved = 0;
+    if (!e_.flags.test(StateFlag::InProgress)) return moved;
     families::refill(e_);
     if (e_.play.prefs.autoplay && e_.params[prm::AutoplayAvailable] != 0) {
         while (e_.play.hooks->autoplayPass(e_)) families::refill(e_);
     }
-    if (moved && e_.flags.test(StateFlag::Won)) e_.play.hooks->endGame(e_);
     return moved;
 }
 

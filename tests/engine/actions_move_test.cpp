@@ -223,6 +223,80 @@ TEST_F(Actions, SpecialStockDeals) {
     EXPECT_EQ(e.table.stock().text(), "014015");
 }
 
+TEST_F(Actions, MoreStockDeals) {
+    set(prm::Tableaus, 4);
+    // 295 = 11 with the waste not in play: one card on every pile, counted.
+    set(prm::WasteInPlay, 0);
+    setRange(prm::TableauStockDeal, 4, 11);
+    pile(kStock, "#AH #2H #3H #4H #5H");
+    ASSERT_TRUE(stockClick(e));
+    EXPECT_EQ(e.table.stock().text(), "001");
+    EXPECT_EQ(e.stockDeals, 1);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(e.table.tableau[i].size(), 1);
+    // 347 = 3: two reserve rows until exactly eight cards are left, then the
+    // last row ends on the last pile.
+    setRange(prm::TableauStockDeal, 4, 0);
+    set(prm::Reserves, 2);
+    setRange(prm::ReserveStockDeal, 2, 3);
+    for (int i = 1; i <= 4; ++i) fila(i, "");
+    pile(kStock, "#AC #2C #3C #4C #5C #6C #7C #8C #9C #10C");
+    ASSERT_TRUE(stockClick(e));
+    EXPECT_EQ(e.table.reserves[0].text(), "036034");
+    EXPECT_EQ(e.table.stock().size(), 6);
+    e.undoLog.clear();
+    pile(kStock, "#AD #2D #3D");
+    setRange(prm::ReserveStockDeal, 2, 0);
+    setRange(prm::TableauStockDeal, 4, 1);
+    ASSERT_TRUE(moveCard(e, card("3D"), "Add_Tableaus_Last"));
+    EXPECT_TRUE(e.table.tableau[0].empty());
+    EXPECT_EQ(e.table.tableau[1].text(), "016");
+    EXPECT_EQ(e.table.tableau[3].text(), "014");
+    EXPECT_EQ(e.undoLog.size(), 1u);
+}
+
+TEST_F(Actions, StockDealsWithTheWasteInPlay) {
+    set(prm::Tableaus, 2);
+    // 295 = 15: three rows to the tableau, then the waste.
+    setRange(prm::TableauStockDeal, 2, 15);
+    pile(kStock, "#AC #2C #3C #4C #5C #6C #7C #8C");
+    for (int n = 0; n < 3; ++n) ASSERT_TRUE(stockClick(e));
+    EXPECT_EQ(e.table.tableau[0].size(), 3);
+    EXPECT_EQ(e.play.undo->count(e, "002"), 3);
+    ASSERT_TRUE(stockClick(e));
+    EXPECT_EQ(e.table.waste().text(), "028");
+    // 295 = 9: piles topped up to three, the waste turned over when the stock
+    // runs out, all in one step.
+    setRange(prm::TableauStockDeal, 2, 9);
+    fila(1, "KD");
+    fila(2, "");
+    pile(kStock, "#AS #2S");
+    pile(kWaste, "3S 4S 5S");
+    const std::size_t steps = e.undoLog.size();
+    ASSERT_TRUE(stockClick(e));
+    EXPECT_EQ(e.table.tableau[0].size(), 3);
+    EXPECT_EQ(e.table.tableau[1].size(), 3);
+    EXPECT_EQ(e.game.passNumber, 2);
+    EXPECT_EQ(e.undoLog.size(), steps + 1);
+}
+
+TEST_F(Actions, ReserveRowsOfRedealStyle18) {
+    set(prm::WasteInPlay, 0);
+    set(prm::Reserves, 3);
+    set(prm::RedealStyle, 18);
+    setRange(prm::ReserveStockDeal, 3, 1);
+    for (int i = 1; i <= 7; ++i) fila(i, "KH'");
+    pile(kStock, "#AC #2C #3C #4C #5C #6C");
+    e.game.passNumber = 2;
+    ASSERT_TRUE(stockClick(e));
+    EXPECT_EQ(e.table.reserves[0].size(), 1);
+    EXPECT_EQ(e.table.reserves[1].size(), 1);
+    EXPECT_TRUE(e.table.reserves[2].empty());
+    fila(3, "");
+    EXPECT_FALSE(stockClick(e));
+    EXPECT_EQ(host.messages.back(), "Fill in any gaps in the tableau before dealing.");
+    EXPECT_EQ(e.undoLog.size(), 1u); // the refused deal left no step
+}
+
 TEST_F(Actions, StockClickPreChecksOfSpecialCodes) {
     pile(kStock, "#AH");
     set(prm::Special, 49);
