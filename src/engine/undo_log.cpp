@@ -25,7 +25,7 @@ UndoLog::Step UndoLog::encode(const Table& table, const CardRecords& cards, bool
         step.data.push_back(static_cast<std::uint8_t>(n & 0xff));
         step.data.push_back(static_cast<std::uint8_t>(n >> 8));
         for (int i = 0; i < n; ++i) {
-            step.data.push_back(pile[i]);
+            step.data.push_back(static_cast<std::uint8_t>(pile[i]));
             step.data.push_back(pile[i] != kHole && cards.faceUp(pile[i]) ? 1 : 0);
         }
     }

@@ -39,10 +39,10 @@ std::string quoted(const std::string& s) {
 } // namespace
 
 std::vector<std::string> CliResult::lines() const {
-    std::vector<std::string> out;
-    std::istringstream in(this->out);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
+    std::vector<std::string> result;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
 }
 
 std::string writeTempFile(const std::string& name, const std::string& content) {

@@ -76,7 +76,9 @@ TEST(DealingStyle, OneCardOfEachRankPerPile) { // style 3
             EXPECT_EQ(p.size(), 13);
             std::set<int> ranks;
             for (CardCode c : p)
-                if (c != kHole) EXPECT_TRUE(ranks.insert(rank(c)).second);
+                if (c != kHole) {
+                    EXPECT_TRUE(ranks.insert(rank(c)).second);
+                }
         }
         EXPECT_EQ(static_cast<int>(cardsOnTable(e).size()) + holesOnTable(e), 52);
     }
@@ -193,7 +195,9 @@ TEST(DealingStyle, HolesAfterKingsAndPaddedRows) { // style 15
         const Pile& p = e.table.tableau[i];
         EXPECT_GE(p.size(), 9);
         for (int j = 0; j < p.size(); ++j)
-            if (rank(p[j]) == kKing) EXPECT_EQ(p[j + 1], kHole);
+            if (rank(p[j]) == kKing) {
+                EXPECT_EQ(p[j + 1], kHole);
+            }
     }
     EXPECT_EQ(cardsOnTable(e).size(), 52u);
 }

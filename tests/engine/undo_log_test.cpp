@@ -17,7 +17,9 @@ Position sample(int variant) {
     EXPECT_TRUE(p.table.tableau[39].setText("000006"));
     EXPECT_TRUE(p.table.foundations[0].setText("007"));
     EXPECT_TRUE(p.table.reserves[11].setText("008"));
-    if (variant) EXPECT_TRUE(p.table.waste().setText("005"));
+    if (variant) {
+        EXPECT_TRUE(p.table.waste().setText("005"));
+    }
     p.cards.setFaceUp(1, false);
     p.cards.setFaceUp(5, variant == 0);
     return p;

@@ -97,7 +97,9 @@ TEST(Layout, CentredRowGapsAndTheLeftMargin) {
         in.cardWidth = c.cardWidth;
         layoutTable(e, in);
         EXPECT_EQ(e.game.tableauX(0), c.firstX);
-        if (c.piles > 1) EXPECT_EQ(e.game.tableauX(1) - e.game.tableauX(0), c.cardWidth + c.gap);
+        if (c.piles > 1) {
+            EXPECT_EQ(e.game.tableauX(1) - e.game.tableauX(0), c.cardWidth + c.gap);
+        }
     }
 }
 
