@@ -307,7 +307,9 @@ bool actions_detail::perform(Engine& e, int card, const Action& a, bool push) {
             if (from && from->kind == PileKind::Tableau) collectRun(e, from->index);
             break;
         case PileKind::Foundation:
-            e.host().sound(a.kind == ActionKind::ToFoundationAuto ? "Autoplay" : "Foundation");
+            e.host().sound(a.kind == ActionKind::ToFoundationAuto ? "Autoplay"
+                           : e.params[prm::Special] == 12      ? "Eddy"
+                                                                : "Foundation");
             if (e.params[prm::SortFoundations] == 1) sortFoundation(e, a.pile.index);
             break;
         default: e.host().sound("Tableau"); break;

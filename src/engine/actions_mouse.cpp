@@ -107,7 +107,7 @@ bool PlayerInput::pickUpOrSelect(const Hit& hit, int x, int y) {
     g.dragOffsetY = static_cast<TMainGame::i16>(grab_.y);
     savedTable_ = e_.table;
     savedCards_ = e_.cards;
-    if (e_.play.prefs.soundsCardUp && g.tutorMode == 0) e_.host().sound("Card_up");
+    if (g.tutorMode == 0) e_.host().sound("Card_up");
     return true;
 }
 
@@ -137,7 +137,10 @@ bool PlayerInput::mouseUp(int x, int y) {
     if (g.cardInHand) {
         const int card = g.cardInHand;
         if (g.dragMoved) dropped = drop(card, bottom);
-        if (!dropped) putBack();
+        if (!dropped) {
+            putBack();
+            if (g.tutorMode == 0) e_.host().sound("Card_down");
+        }
         moved = dropped || moved;
     } else if (secondClick_) {
         secondClick_ = false;

@@ -35,8 +35,6 @@ bool Preferences::set(std::string_view key, std::string_view value) {
         {"Automatic_FaceUp", &Preferences::automaticFaceUp},
         {"Redeal_Animation", &Preferences::redealAnimation},
         {"ShowPilesSize", &Preferences::showPilesSize},
-        {"Sounds_CardUp", &Preferences::soundsCardUp},
-        {"Autoplay", &Preferences::autoplay},
     };
     for (const Entry& entry : kEntries) {
         if (!sameKey(entry.key, key)) continue;

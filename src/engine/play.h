@@ -15,7 +15,9 @@ namespace vellamor {
 class Engine;
 
 // Preferences of the settings file that the actions read. The program fills
-// them from the settings; the defaults are the settings file's defaults.
+// them from the settings; the defaults are the settings file's defaults. The
+// sound switches are not here: the engine names every sound it raises and the
+// sound player applies the switches.
 struct Preferences {
     bool moveCardsDragAndDrop = true;      // Move_Cards_DragAndDrop
     bool doubleClickToFoundations = true;  // DoubleClick_To_Foundations
@@ -27,8 +29,9 @@ struct Preferences {
     bool automaticFaceUp = true;           // Automatic_FaceUp
     bool redealAnimation = true;           // Redeal_Animation
     bool showPilesSize = true;             // ShowPilesSize
-    bool soundsCardUp = true;              // Sounds_CardUp
-    bool autoplay = false;                 // the ticked state of the autoplay command
+    // Not a setting: the ticked state of the autoplay command, which the
+    // program keeps per game.
+    bool autoplay = false;
 
     // Sets a preference from its settings key and text ("Y"/"N"); false when
     // the key is unknown or the value is not "Y" or "N".
