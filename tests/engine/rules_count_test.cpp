@@ -26,6 +26,10 @@ TEST_F(Count, FreeCellsAndEmptyPilesOfMinusFive) {
     EXPECT_FALSE(mayTake(e, "KS"));
     EXPECT_TRUE(mayTake(e, "JS", true));
     EXPECT_FALSE(mayTake(e, "QH", true));
+    // The empty pile itself asks the same test.
+    set(prm::TableauFill + 1, -1);
+    EXPECT_TRUE(tableauAccepts(e, 1, movingBlock(e, card("JS"))));
+    EXPECT_FALSE(tableauAccepts(e, 1, movingBlock(e, card("QH"))));
     // No empty pile: the reserves plus one.
     fila(2, "AH''");
     EXPECT_TRUE(mayTake(e, "JS"));
