@@ -138,8 +138,7 @@ bool movePile(Engine& e, int card, PileId target, bool push) {
 
     const int fromKind = static_cast<int>(m.from->kind);
     if (count == 1) {
-        const bool hole = toFoundation && m.fromTableau() &&
-                          e.params[prm::TableauStyle] == 12;
+        const bool hole = toFoundation && m.fromTableau() && e.params[prm::TableauStyle] == 12;
         source.erase(m.position);
         if (hole) source.insert(m.position, kHole);
         dest.push(card);
@@ -162,7 +161,8 @@ void sortFoundation(Engine& e, int f) {
     std::sort(codes.begin(), codes.begin() + p.size());
     const int n = p.size();
     p.clear();
-    for (int i = 0; i < n; ++i) p.push(codes[i]);
+    for (int i = 0; i < n; ++i)
+        p.push(codes[i]);
     if (n > 1) e.host().sound("Reorder");
 }
 
@@ -196,7 +196,8 @@ int dealTableauRow(Engine& e, ActionKind kind, int only) {
         break;
     }
     default:
-        for (int i = 0; i < count && !e.table.stock().empty(); ++i) dealt += dealToTableau(e, i);
+        for (int i = 0; i < count && !e.table.stock().empty(); ++i)
+            dealt += dealToTableau(e, i);
         break;
     }
     e.game.multiCardDeal = 0;
@@ -210,7 +211,8 @@ int dealReserveRow(Engine& e, ActionKind kind, int only) {
     if (kind == ActionKind::AddReserve) first = only, last = only + 1;
     if (kind == ActionKind::AddReserves && e.params[prm::RedealStyle] == 18) {
         bool gap = false, reservesHold = false;
-        for (int i = 0; i < e.tableauCount(); ++i) gap = gap || e.table.tableau[i].empty();
+        for (int i = 0; i < e.tableauCount(); ++i)
+            gap = gap || e.table.tableau[i].empty();
         for (int r = 0; r < 3 && r < kReserveCount; ++r)
             reservesHold = reservesHold || !e.table.reserves[r].empty();
         if (gap && reservesHold) {
@@ -222,7 +224,8 @@ int dealReserveRow(Engine& e, ActionKind kind, int only) {
     }
     int dealt = 0;
     e.game.multiCardDeal = 1;
-    for (int r = first; r < last; ++r) dealt += dealToReserve(e, r);
+    for (int r = first; r < last; ++r)
+        dealt += dealToReserve(e, r);
     e.game.multiCardDeal = 0;
     return dealt;
 }
@@ -308,8 +311,8 @@ bool actions_detail::perform(Engine& e, int card, const Action& a, bool push) {
             break;
         case PileKind::Foundation:
             e.host().sound(a.kind == ActionKind::ToFoundationAuto ? "Autoplay"
-                           : e.params[prm::Special] == 12      ? "Eddy"
-                                                                : "Foundation");
+                           : e.params[prm::Special] == 12         ? "Eddy"
+                                                                  : "Foundation");
             if (e.params[prm::SortFoundations] == 1) sortFoundation(e, a.pile.index);
             break;
         default: e.host().sound("Tableau"); break;
@@ -349,8 +352,10 @@ bool actions_detail::perform(Engine& e, int card, const Action& a, bool push) {
         e.table.pile(target).push(card);
         e.cards.setFaceUp(card, true);
         e.host().cardMoved(card, static_cast<int>(from->kind), pileName(target));
-        if (!second) e.host().sound("Tableau");
-        else if (e.params[prm::Special] == 12) e.host().sound("Eddy");
+        if (!second)
+            e.host().sound("Tableau");
+        else if (e.params[prm::Special] == 12)
+            e.host().sound("Eddy");
         return true;
     }
     case ActionKind::Family: return families::familyAction(e, card, a.name);
@@ -382,8 +387,9 @@ bool moveCard(Engine& e, int card, const Action& a) {
     const auto from = isCard(card) ? e.table.locate(card) : std::nullopt;
     const bool fromTableau = from && from->kind == PileKind::Tableau;
     if (e.params[prm::FirstMoveToFoundation] == 1 && e.game.moveCounter == 0) {
-        const bool toFoundation = (a.kind == ActionKind::ToPile || a.kind == ActionKind::ToFoundationAuto) &&
-                                  a.pile.kind == PileKind::Foundation;
+        const bool toFoundation =
+            (a.kind == ActionKind::ToPile || a.kind == ActionKind::ToFoundationAuto) &&
+            a.pile.kind == PileKind::Foundation;
         if (!toFoundation || !fromTableau) return false;
     }
     const bool done = perform(e, card, a, true);
@@ -404,9 +410,10 @@ bool collectRun(Engine& e, int index) {
     if (pile.size() < 13) return false;
     int target = -1;
     for (int f = 0; f < e.foundationCount(); ++f) {
-        if (e.table.foundations[f].empty() &&
-            [&] { const int b = e.params[prm::FoundationBase + f];
-                  return b == 82 || b == 83 || b == 95 || b == 97 || b == 98 || b == 99; }()) {
+        if (e.table.foundations[f].empty() && [&] {
+                const int b = e.params[prm::FoundationBase + f];
+                return b == 82 || b == 83 || b == 95 || b == 97 || b == 98 || b == 99;
+            }()) {
             target = f;
             break;
         }
@@ -569,7 +576,8 @@ bool shown(const Engine& e, PileId p) {
 bool tryTarget(Engine& e, const MovingBlock& m, PileId target, bool autoplay) {
     if (!shown(e, target) || !pileAccepts(e, target, m)) return false;
     std::string name = pileName(target);
-    if (target.kind == PileKind::Waste) name = "Stock02";
+    if (target.kind == PileKind::Waste)
+        name = "Stock02";
     else if (autoplay && target.kind == PileKind::Foundation)
         name = "Dest_Autoplay" + std::to_string(target.index + 1);
     return moveCard(e, m.card, name);
@@ -594,7 +602,8 @@ PickUp pickUp(Engine& e, int card) {
     switch (m.from->kind) {
     case PileKind::Tableau:
         if (!gridFrees(e, m.from->index)) return PickUp::No;
-        if (m.single() && !e.cards.faceUp(card)) return turnFaceUp(e, card) ? PickUp::TurnedUp : PickUp::No;
+        if (m.single() && !e.cards.faceUp(card))
+            return turnFaceUp(e, card) ? PickUp::TurnedUp : PickUp::No;
         if (!allFaceUp(e, m)) return PickUp::No;
         if (!m.single() && !blockIsSequence(e, m, m.from->index)) return PickUp::No;
         return takeBlock(e, card, false) ? PickUp::Yes : PickUp::No;
@@ -635,7 +644,8 @@ bool automaticMove(Engine& e, int card, const AutoTargets& targets) {
     }
     if (targets.reserves && m.single()) {
         const int n = std::clamp(e.params[prm::Reserves], 0, kReserveCount);
-        for (int r = 0; r < n && !moved; ++r) moved = tryTarget(e, m, reserve(r), false);
+        for (int r = 0; r < n && !moved; ++r)
+            moved = tryTarget(e, m, reserve(r), false);
     }
     if (targets.tableau && !moved && *m.from != kWaste) moved = tryTarget(e, m, kWaste, false);
     e.game.lastCardMoved = 0;

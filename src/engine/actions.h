@@ -15,26 +15,26 @@ class Engine;
 
 // What the move operation is asked to do.
 enum class ActionKind {
-    ToPile,           // a pile name: the card and the cards above it go there
-    ToFoundationAuto, // Dest_Autoplay + number: the same, made by autoplay
-    DealToWaste,      // Mazzo_Vis
-    DealToSecondWaste,// Mazzo_Waste
-    Redeal,           // Mazzo_Redeal
-    AddTableaus,      // Add_Tableaus
-    AddTableausLast,  // Add_Tableaus_Last
-    FillTableaus,     // Fill_Tableaus
-    AddTableau,       // Add_Tableau_ + number
-    AddReserves,      // Add_Reserves
-    AddReserve,       // Add_Reserve_ + number
-    ToSecondWaste,    // Waste
-    ToWaste,          // Stock02
-    Family,           // Selezionate_Dest, Selezionate_Fila, Stock_To_Pile_Monte_Carlo,
-                      // Selezionate_Dest_Deck
+    ToPile,            // a pile name: the card and the cards above it go there
+    ToFoundationAuto,  // Dest_Autoplay + number: the same, made by autoplay
+    DealToWaste,       // Mazzo_Vis
+    DealToSecondWaste, // Mazzo_Waste
+    Redeal,            // Mazzo_Redeal
+    AddTableaus,       // Add_Tableaus
+    AddTableausLast,   // Add_Tableaus_Last
+    FillTableaus,      // Fill_Tableaus
+    AddTableau,        // Add_Tableau_ + number
+    AddReserves,       // Add_Reserves
+    AddReserve,        // Add_Reserve_ + number
+    ToSecondWaste,     // Waste
+    ToWaste,           // Stock02
+    Family,            // Selezionate_Dest, Selezionate_Fila, Stock_To_Pile_Monte_Carlo,
+                       // Selezionate_Dest_Deck
 };
 
 struct Action {
     ActionKind kind = ActionKind::ToPile;
-    PileId pile{};  // ToPile, ToFoundationAuto, AddTableau, AddReserve
+    PileId pile{}; // ToPile, ToFoundationAuto, AddTableau, AddReserve
     std::string name;
 };
 

@@ -6,9 +6,15 @@
 
 namespace vellamor::actions_detail {
 
-inline void pushStep(Engine& e) { e.play.undo->push(e); }
-inline void withdrawStep(Engine& e) { e.play.undo->withdraw(e); }
-inline void recordEffect(Engine& e, std::string_view code) { e.play.undo->record(e, code); }
+inline void pushStep(Engine& e) {
+    e.play.undo->push(e);
+}
+inline void withdrawStep(Engine& e) {
+    e.play.undo->withdraw(e);
+}
+inline void recordEffect(Engine& e, std::string_view code) {
+    e.play.undo->record(e, code);
+}
 
 // The stock-deal counter rises outside tutor mode 1.
 void raiseStockDeals(Engine& e);

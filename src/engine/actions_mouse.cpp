@@ -17,8 +17,12 @@ long long overlapArea(const Rect& a, const Rect& b) {
     return w > 0 && h > 0 ? w * h : 0;
 }
 
-int PlayerInput::cardInHand() const { return e_.game.cardInHand; }
-int PlayerInput::selection() const { return e_.game.selection; }
+int PlayerInput::cardInHand() const {
+    return e_.game.cardInHand;
+}
+int PlayerInput::selection() const {
+    return e_.game.selection;
+}
 
 void PlayerInput::mouseDown(MouseButton button, bool ctrl, int x, int y) {
     TMainGame& g = e_.game;
@@ -70,8 +74,10 @@ void PlayerInput::mouseDown(MouseButton button, bool ctrl, int x, int y) {
                 faceUp && ((hit.pile->kind == PileKind::Tableau &&
                             e_.table.pile(*hit.pile).top() != hit.card) ||
                            (hit.pile->kind == PileKind::Reserve && (style == 1 || style == 2)));
-            if (inside) e_.host().revealCard(hit.card);
-            else e_.host().beep();
+            if (inside)
+                e_.host().revealCard(hit.card);
+            else
+                e_.host().beep();
         }
         return;
     }
@@ -158,7 +164,8 @@ bool PlayerInput::mouseUp(int x, int y) {
     if (!e_.flags.test(StateFlag::InProgress)) return moved;
     families::refill(e_);
     if (e_.play.prefs.autoplay && e_.params[prm::AutoplayAvailable] != 0) {
-        while (e_.play.hooks->autoplayPass(e_)) families::refill(e_);
+        while (e_.play.hooks->autoplayPass(e_))
+            families::refill(e_);
     }
     return moved;
 }
@@ -186,10 +193,13 @@ bool PlayerInput::drop(int card, Rect bottom) {
         }
         list[n++] = {area, p};
     };
-    for (int f = 0; f < e_.foundationCount(); ++f) consider(foundation(f));
+    for (int f = 0; f < e_.foundationCount(); ++f)
+        consider(foundation(f));
     if (!firstMoveRule) {
-        for (int i = 0; i < e_.tableauCount(); ++i) consider(tableau(i));
-        for (int r = 0; r < e_.reserveCount(); ++r) consider(reserve(r));
+        for (int i = 0; i < e_.tableauCount(); ++i)
+            consider(tableau(i));
+        for (int r = 0; r < e_.reserveCount(); ++r)
+            consider(reserve(r));
         if (e_.params[prm::WasteHandling2] != 4) consider(kWaste);
     }
     std::sort(list.begin(), list.begin() + n, [](const Candidate& a, const Candidate& b) {

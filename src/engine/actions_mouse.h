@@ -23,10 +23,10 @@ long long overlapArea(const Rect& a, const Rect& b);
 
 // What lies under a point of the table.
 struct Hit {
-    int card = 0;                // the card under the pointer, 0 when none
-    std::optional<PileId> pile;  // the pile under the pointer
-    Point cardPos;               // top-left corner of that card
-    Point pilePos;               // top-left corner of that pile
+    int card = 0;               // the card under the pointer, 0 when none
+    std::optional<PileId> pile; // the pile under the pointer
+    Point cardPos;              // top-left corner of that card
+    Point pilePos;              // top-left corner of that pile
 };
 
 class TableGeometry {
@@ -66,8 +66,8 @@ private:
 
     Engine& e_;
     const TableGeometry& geo_;
-    Point grab_;               // pointer offset inside the block
-    Table savedTable_;         // the position at the mouse down, for a cancelled drag
+    Point grab_;       // pointer offset inside the block
+    Table savedTable_; // the position at the mouse down, for a cancelled drag
     CardRecords savedCards_;
     bool secondClick_ = false; // click-to-move: the next mouse up drops the selection
 };

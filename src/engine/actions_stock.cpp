@@ -1,7 +1,6 @@
 // The stock click: the game's own handling first, then the rules of the stock
 // parameters and the special deals.
 #include "engine/actions.h"
-
 #include "engine/actions_internal.h"
 #include "engine/family_hooks.h"
 
@@ -19,7 +18,9 @@ bool anyTableauEmpty(const Engine& e, int count) {
     return false;
 }
 
-bool run(Engine& e, std::string_view action) { return moveCard(e, e.table.stock().top(), action); }
+bool run(Engine& e, std::string_view action) {
+    return moveCard(e, e.table.stock().top(), action);
+}
 
 // Runs a deal made of single-card deals as one undo step and one action.
 template <class Deal> bool compound(Engine& e, Deal deal) {
@@ -64,7 +65,8 @@ bool fillHoles(Engine& e) {
             Pile& p = e.table.tableau[i];
             for (int at = std::min(p.size(), 10) - 1; at >= 0 && !stock.empty(); --at)
                 if (p[at] == kHole) give(p, at, i);
-            while (p.size() < longest && !stock.empty() && p.push(kHole)) give(p, p.size() - 1, i);
+            while (p.size() < longest && !stock.empty() && p.push(kHole))
+                give(p, p.size() - 1, i);
         }
         return dealt;
     });
@@ -120,7 +122,8 @@ std::optional<bool> specialDeal(Engine& e) {
             raiseStockDeals(e);
             const int r = e.stockDeals % 2 == 1 ? 0 : 1;
             int dealt = 0;
-            for (int n = 0; n < 3 && !t.stock().empty(); ++n) dealt += dealToReserve(e, r);
+            for (int n = 0; n < 3 && !t.stock().empty(); ++n)
+                dealt += dealToReserve(e, r);
             if (dealt) recordEffect(e, "002");
             return dealt > 0;
         });
@@ -130,7 +133,8 @@ std::optional<bool> specialDeal(Engine& e) {
             bool dealt = false;
             for (int i = 0; i < T; ++i) {
                 if (p[prm::TableauStockDeal + i] != 8) continue;
-                for (int n = 0; n < 4 && !t.stock().empty(); ++n) dealt = dealToTableau(e, i) || dealt;
+                for (int n = 0; n < 4 && !t.stock().empty(); ++n)
+                    dealt = dealToTableau(e, i) || dealt;
             }
             return dealt;
         });
@@ -167,8 +171,10 @@ std::optional<bool> specialDeal(Engine& e) {
         return compound(e, [&] {
             bool dealt = false;
             const int piles = t.stock().size() - 4;
-            for (int i = 0; i < piles; ++i) dealt = dealToTableau(e, i) || dealt;
-            for (int r = 0; r < 4; ++r) dealt = dealToReserve(e, r) || dealt;
+            for (int i = 0; i < piles; ++i)
+                dealt = dealToTableau(e, i) || dealt;
+            for (int r = 0; r < 4; ++r)
+                dealt = dealToReserve(e, r) || dealt;
             return dealt;
         });
     }
@@ -176,13 +182,15 @@ std::optional<bool> specialDeal(Engine& e) {
         for (int r = 0; r < 5; ++r) {
             if (!t.reserves[r].empty()) {
                 if (e.game.tutorMode == 0)
-                    e.host().message("You must play all the cards from the Reserve piles before dealing.");
+                    e.host().message(
+                        "You must play all the cards from the Reserve piles before dealing.");
                 return false;
             }
         }
         return compound(e, [&] {
             bool dealt = false;
-            for (int r = 0; r < 5; ++r) dealt = dealToReserve(e, r) || dealt;
+            for (int r = 0; r < 5; ++r)
+                dealt = dealToReserve(e, r) || dealt;
             return dealt;
         });
     }
@@ -256,8 +264,8 @@ bool stockClick(Engine& e) {
         break;
     case 49:
         if (anyTableauEmpty(e, p[prm::Tableaus] - 1)) {
-            e.host().message(
-                "You must fill any space(s) on the foundations before dealing new cards to the reserve.");
+            e.host().message("You must fill any space(s) on the foundations before dealing new "
+                             "cards to the reserve.");
             return false;
         }
         break;

@@ -5,12 +5,22 @@
 
 namespace vellamor::families {
 
-bool foundationTakesFromTableau(const Engine&, int, const MovingBlock&) { return false; }
-bool wasteAccepts(const Engine&, const MovingBlock&) { return false; }
+bool foundationTakesFromTableau(const Engine&, int, const MovingBlock&) {
+    return false;
+}
+bool wasteAccepts(const Engine&, const MovingBlock&) {
+    return false;
+}
 void afterTableauMove(Engine&, int, PileId) {}
-bool familyAction(Engine&, int, std::string_view) { return false; }
-bool stockClick(Engine&) { return false; }
-bool mouseDown(Engine&, int, PileId, bool) { return false; }
+bool familyAction(Engine&, int, std::string_view) {
+    return false;
+}
+bool stockClick(Engine&) {
+    return false;
+}
+bool mouseDown(Engine&, int, PileId, bool) {
+    return false;
+}
 void refill(Engine&) {}
 void showPartialScore(Engine&) {}
 

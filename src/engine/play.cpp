@@ -75,9 +75,13 @@ int UndoSteps::count(const Engine& e, std::string_view code) const {
     return n;
 }
 
-void UndoSteps::clearRedo(Engine& e) { e.redoLog.clear(); }
+void UndoSteps::clearRedo(Engine& e) {
+    e.redoLog.clear();
+}
 
-int UndoSteps::size(const Engine& e) const { return static_cast<int>(e.undoLog.size()); }
+int UndoSteps::size(const Engine& e) const {
+    return static_cast<int>(e.undoLog.size());
+}
 
 // --- the plain game ---------------------------------------------------------
 
@@ -100,10 +104,13 @@ void PlayHooks::recomputeScore(Engine& e) {
     score += 5LL * p[prm::ScoreAdjustment];
     score += 5LL * e.table.secondWaste().cardCount();
     if (p[prm::UsesJokers]) score -= 5LL * p[prm::Jokers];
-    for (int f = 0; f < e.foundationCount(); ++f) score += 5LL * e.table.foundations[f].cardCount();
+    for (int f = 0; f < e.foundationCount(); ++f)
+        score += 5LL * e.table.foundations[f].cardCount();
     if (score != currentScore(e)) setScore(e, score);
 }
 
-void PlayHooks::cancelTutor(Engine& e) { e.game.tutorMode = 0; }
+void PlayHooks::cancelTutor(Engine& e) {
+    e.game.tutorMode = 0;
+}
 
 } // namespace vellamor

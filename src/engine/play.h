@@ -19,16 +19,16 @@ class Engine;
 // sound switches are not here: the engine names every sound it raises and the
 // sound player applies the switches.
 struct Preferences {
-    bool moveCardsDragAndDrop = true;      // Move_Cards_DragAndDrop
-    bool doubleClickToFoundations = true;  // DoubleClick_To_Foundations
-    bool doubleClickToTableaus = false;    // DoubleClick_To_Tableaus
-    bool rightClickToFoundations = true;   // RightClick_To_Foundations
-    bool rightClickToTableaus = true;      // RightClick_To_Tableaus
-    bool showPartialHiddenCard = true;     // Show_Partial_Hidden_Card
-    bool showMainPopupMenu = true;         // Show_Main_Popup_Menu
-    bool automaticFaceUp = true;           // Automatic_FaceUp
-    bool redealAnimation = true;           // Redeal_Animation
-    bool showPilesSize = true;             // ShowPilesSize
+    bool moveCardsDragAndDrop = true;     // Move_Cards_DragAndDrop
+    bool doubleClickToFoundations = true; // DoubleClick_To_Foundations
+    bool doubleClickToTableaus = false;   // DoubleClick_To_Tableaus
+    bool rightClickToFoundations = true;  // RightClick_To_Foundations
+    bool rightClickToTableaus = true;     // RightClick_To_Tableaus
+    bool showPartialHiddenCard = true;    // Show_Partial_Hidden_Card
+    bool showMainPopupMenu = true;        // Show_Main_Popup_Menu
+    bool automaticFaceUp = true;          // Automatic_FaceUp
+    bool redealAnimation = true;          // Redeal_Animation
+    bool showPilesSize = true;            // ShowPilesSize
     // Not a setting: the ticked state of the autoplay command, which the
     // program keeps per game.
     bool autoplay = false;

@@ -16,7 +16,7 @@ enum Code : int {
     SuitOfBottomRankAfterPrevious = 5, // suit of the foundation's bottom card
     EmptyOnly = 6,                     // standard test; a pile holding cards takes nothing
     WhileFirstPileAndStockEmpty = 7,
-    QueenOnEmpty = 10,                 // foundations: only a Queen, only when empty
+    QueenOnEmpty = 10, // foundations: only a Queen, only when empty
     InSuitNoQueenOnKingOrJack = 11,
     Anything = 12,
     StepTwo = 14,
@@ -27,7 +27,7 @@ enum Code : int {
     NotFromTableauOrReserve = 19,
     UpAceOnKing = 20,
     AnyOtherSuit = 21,
-    TableauTopSuit = 22,               // foundations: the family test on the tableau tops
+    TableauTopSuit = 22, // foundations: the family test on the tableau tops
     UpInSuitWhileWasteEmpty = 23,
     InSuitNoQueenKingSwap = 24,
     TwoInSuitByDirection = 25,
@@ -110,8 +110,8 @@ enum Code : int {
     AnyCard = -1,
     Nothing = 0,
     BalanceAce = 81,
-    RunsOnly = 82,       // completed runs only (any suits by the pile's rule)
-    RunsInSuit = 83,     // completed runs only, in suit
+    RunsOnly = 82,   // completed runs only (any suits by the pile's rule)
+    RunsInSuit = 83, // completed runs only, in suit
     BalanceKing = 84,
     BalanceAceSuits = 85,
     SingleCard = 86,

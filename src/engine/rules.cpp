@@ -221,8 +221,8 @@ bool colourBalanceTest(const Engine& e, int code, int card) {
         break;
     default: break;
     }
-    const bool suitsCount = code == empty::BalanceKing || code == empty::BalanceAceSuits ||
-                            code == empty::BalanceTwo;
+    const bool suitsCount =
+        code == empty::BalanceKing || code == empty::BalanceAceSuits || code == empty::BalanceTwo;
     int n = 0;
     for (int f = 0; f < e.foundationCount(); ++f)
         if (baseCode(e, f) == code) ++n;
@@ -235,8 +235,10 @@ bool colourBalanceTest(const Engine& e, int code, int card) {
         bool twice = false;
         if (withSuit) {
             const int s = suitIndex(c);
-            if (s < 0) e.host().message("Error suit - 1");
-            else twice = ++suits[s] > 1;
+            if (s < 0)
+                e.host().message("Error suit - 1");
+            else
+                twice = ++suits[s] > 1;
         }
         return red <= limit && black <= limit && !(suitsCount && twice);
     };
@@ -315,8 +317,14 @@ bool foundationAccepts(const Engine& e, int k, const MovingBlock& m) {
         return false;
     if (rule == suit::UpAceOnKing && pile.size() >= 52) return false;
 
-    const RuleTarget t{PileKind::Foundation, k, ruleTop(pile), base, rule,
-                       p[prm::FoundationDirection + k], base, 1};
+    const RuleTarget t{PileKind::Foundation,
+                       k,
+                       ruleTop(pile),
+                       base,
+                       rule,
+                       p[prm::FoundationDirection + k],
+                       base,
+                       1};
     if (!ruleTest(e, t, m)) return false;
     if (pile.empty()) {
         const int extra = p[prm::EmptyFoundationTest];
@@ -340,8 +348,14 @@ bool tableauAccepts(const Engine& e, int i, const MovingBlock& m) {
     if (max > 0 && pile.size() >= max) return false;
 
     const int rule = p[prm::TableauSuitRule + i];
-    const RuleTarget t{PileKind::Tableau, i, ruleTop(pile), fillCode(e, i), rule,
-                       p[prm::TableauDirection + i], baseCode(e, 0), p[prm::TableauWrap + i]};
+    const RuleTarget t{PileKind::Tableau,
+                       i,
+                       ruleTop(pile),
+                       fillCode(e, i),
+                       rule,
+                       p[prm::TableauDirection + i],
+                       baseCode(e, 0),
+                       p[prm::TableauWrap + i]};
     if (!ruleTest(e, t, m)) return false;
     if (rule == suit::DownAnySuitSingleOnCards && !pile.empty() && !m.single()) return false;
     if (!m.single() && p[prm::GroupMoveTest] != group_rule::None && !blockIsSequence(e, m, i))
@@ -397,7 +411,7 @@ bool reserveAccepts(const Engine& e, int r, const MovingBlock& m) {
     case reserve_rule::FamilyRule: {
         if (!freeCell) return false;
         const RuleTarget t{PileKind::Reserve, r, -1, 0, suit::ReserveUpDownWrapNotFromTableau, 0,
-                           baseCode(e, 0), 1};
+                           baseCode(e, 0),    1};
         return ruleTest(e, t, m);
     }
     default: return freeCell; // a free cell (146 and codes without a rule of their own)

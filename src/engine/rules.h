@@ -39,13 +39,13 @@ MovingBlock singleCard(const Engine& engine, int card);
 // What the rule test compares the moving card with.
 struct RuleTarget {
     PileKind kind = PileKind::Tableau;
-    int index = 0;       // 0-based number of the target pile
-    int top = -1;        // top card; 0 a hole on top, -1 an empty pile
-    int fill = 0;        // the base code (foundations) or fill code (tableau)
+    int index = 0; // 0-based number of the target pile
+    int top = -1;  // top card; 0 a hole on top, -1 an empty pile
+    int fill = 0;  // the base code (foundations) or fill code (tableau)
     int suitRule = 0;
-    int direction = 0;   // 1 up, 0 down, 2 up or down
-    int base = 1;        // B: the foundation base code the tableau builds against
-    int wrap = 1;        // foundations always 1; tableau piles their wrap mark
+    int direction = 0; // 1 up, 0 down, 2 up or down
+    int base = 1;      // B: the foundation base code the tableau builds against
+    int wrap = 1;      // foundations always 1; tableau piles their wrap mark
 };
 
 // The common rule test of a moving block against a target.

@@ -20,7 +20,7 @@ bool gridFrees(const Engine& e, int i) {
 
 bool rowTestFrees(const Engine& e, const MovingBlock& m) {
     if (m.fromTableau()) {
-        const int n = m.from->index;    // 0-based
+        const int n = m.from->index; // 0-based
         const int rowStart = n / 10 * 10;
         if (n - rowStart < 5) {
             for (int j = rowStart; j < n; ++j)
@@ -50,8 +50,10 @@ bool betweenHoles(const Engine& e, const MovingBlock& m) {
     if (!m.from) return true;
     const Pile& p = e.table.pile(*m.from);
     bool below = true, above = true;
-    for (int j = 0; j < m.position; ++j) below = below && p[j] == kHole;
-    for (int j = m.position + 1; j < p.size(); ++j) above = above && p[j] == kHole;
+    for (int j = 0; j < m.position; ++j)
+        below = below && p[j] == kHole;
+    for (int j = m.position + 1; j < p.size(); ++j)
+        above = above && p[j] == kHole;
     return below || above;
 }
 
@@ -65,13 +67,15 @@ bool threeRowsFree(const Engine& e, const MovingBlock& m) {
 
 int emptyTableauPiles(const Engine& e) {
     int n = 0;
-    for (int i = 0; i < e.tableauCount(); ++i) n += e.table.tableau[i].empty();
+    for (int i = 0; i < e.tableauCount(); ++i)
+        n += e.table.tableau[i].empty();
     return n;
 }
 
 int emptyReserves(const Engine& e) {
     int n = 0;
-    for (int r = 0; r < e.reserveCount(); ++r) n += e.table.reserves[r].empty();
+    for (int r = 0; r < e.reserveCount(); ++r)
+        n += e.table.reserves[r].empty();
     return n;
 }
 
@@ -114,8 +118,13 @@ bool blockIsSequence(const Engine& e, const MovingBlock& m, int target) {
     if (G == group_rule::SameColour) rule = suit::SameColour;
 
     const Pile& pile = e.table.pile(*m.from);
-    RuleTarget t{PileKind::Tableau, target, -1, fillCode(e, target), rule,
-                 e.params[prm::TableauDirection + target], baseCode(e, 0),
+    RuleTarget t{PileKind::Tableau,
+                 target,
+                 -1,
+                 fillCode(e, target),
+                 rule,
+                 e.params[prm::TableauDirection + target],
+                 baseCode(e, 0),
                  e.params[prm::TableauWrap + target]};
     for (int j = m.position; j + 1 < pile.size(); ++j) {
         t.top = pile[j];

@@ -14,10 +14,10 @@ struct Ctx {
     const Engine& e;
     const RuleTarget& t;
     const MovingBlock& m;
-    int rm;         // rank of the moving card
-    int rt;         // rank of the top card; 0 a hole, -1 an empty pile
-    bool holds;     // the target's top is a card
-    bool nonEmpty;  // the target holds a card or a hole
+    int rm;        // rank of the moving card
+    int rt;        // rank of the top card; 0 a hole, -1 an empty pile
+    bool holds;    // the target's top is a card
+    bool nonEmpty; // the target holds a card or a hole
 
     int k() const { return t.index; }
     const Pile& F(int i) const { return foundationPile(e, i); }
@@ -155,8 +155,7 @@ bool rule124(const Ctx& c) {
     if (c.rm == fifthBase) return false;
     if (c.holds) {
         if (!c.sameSuit()) return false;
-        if (c.e.params[prm::FoundationDirection + c.k()] == 1)
-            return c.upWrap();
+        if (c.e.params[prm::FoundationDirection + c.k()] == 1) return c.upWrap();
         return c.downWrap();
     }
     return groupTest(c.e, c.k() < 4 ? 0 : 5, c.m.card) && c.rankOfBase(c.k());
@@ -165,13 +164,15 @@ bool rule124(const Ctx& c) {
 } // namespace
 
 bool rules_detail::suitRuleTest(const Engine& e, const RuleTarget& t, const MovingBlock& m) {
-    const Ctx c{e,
-                t,
-                m,
-                rank(m.card),
-                t.top > 0 ? rank(t.top) : (t.top == 0 ? 0 : -1),
-                t.top > 0,
-                t.top >= 0};
+    const Ctx c{
+        .e = e,
+        .t = t,
+        .m = m,
+        .rm = rank(m.card),
+        .rt = t.top > 0 ? rank(t.top) : (t.top == 0 ? 0 : -1),
+        .holds = t.top > 0,
+        .nonEmpty = t.top >= 0,
+    };
     const Table& tab = e.table;
 
     switch (t.suitRule) {
@@ -200,8 +201,7 @@ bool rules_detail::suitRuleTest(const Engine& e, const RuleTarget& t, const Movi
     case suit::NotFromTableau: return !m.fromTableau();
     case suit::NotFromTableauOntoCards: return !(m.fromTableau() && !c.T(c.k()).empty());
     case suit::NotFromTableauOrReserve: return !m.fromTableau() && !m.fromReserve();
-    case suit::NotFromTableauOntoShortPile:
-        return !m.fromTableau() && c.T(c.k()).size() <= 1;
+    case suit::NotFromTableauOntoShortPile: return !m.fromTableau() && c.T(c.k()).size() <= 1;
 
     // --- further suit rules --------------------------------------------------
     case suit::SuitOfBottomRankAfterPrevious: {
@@ -345,8 +345,8 @@ bool rules_detail::suitRuleTest(const Engine& e, const RuleTarget& t, const Movi
     }
     case suit::UpWithReserveAtTwelve: {
         const Pile& own = c.F(c.k());
-        const bool fits = own.empty() ? c.rankOfBase(c.k())
-                                      : own.top() > 0 && c.rm == nextRank(rank(own.top()));
+        const bool fits =
+            own.empty() ? c.rankOfBase(c.k()) : own.top() > 0 && c.rm == nextRank(rank(own.top()));
         if (!fits) return false;
         if (own.size() == 12) return m.from == reserve(c.k());
         return !m.fromReserve();
@@ -354,8 +354,8 @@ bool rules_detail::suitRuleTest(const Engine& e, const RuleTarget& t, const Movi
     case suit::TableauUpDownWrapNotFromTableau:
     case suit::ReserveUpDownWrapNotFromTableau: {
         if (m.fromTableau()) return false;
-        const Pile& own = t.suitRule == suit::TableauUpDownWrapNotFromTableau ? c.T(c.k())
-                                                                              : c.R(c.k());
+        const Pile& own =
+            t.suitRule == suit::TableauUpDownWrapNotFromTableau ? c.T(c.k()) : c.R(c.k());
         if (own.empty()) return true;
         const int top = own.top();
         return top > 0 && suitIndex(top) == suitIndex(m.card) &&
@@ -368,8 +368,7 @@ bool rules_detail::suitRuleTest(const Engine& e, const RuleTarget& t, const Movi
     case suit::DownToPileNumber: {
         if (!c.holds) return false;
         const Pile& own = c.F(c.k());
-        if (own.top() > 0 && rank(own.top()) == c.k() + 1 &&
-            (c.k() != 6 || own.size() == 13))
+        if (own.top() > 0 && rank(own.top()) == c.k() + 1 && (c.k() != 6 || own.size() == 13))
             return false;
         return c.downWrap();
     }
@@ -418,8 +417,7 @@ bool rules_detail::suitRuleTest(const Engine& e, const RuleTarget& t, const Movi
         return partner.base() > 0 && c.rm == kKing &&
                suitIndex(partner.base()) == suitIndex(m.card);
     }
-    case suit::DownInSuitJackFirst:
-        return c.holds ? c.sameSuit() && c.down(1) : c.rm == kJack;
+    case suit::DownInSuitJackFirst: return c.holds ? c.sameSuit() && c.down(1) : c.rm == kJack;
     case suit::BaseRankAlternating:
         if (c.rm != t.base) return false;
         if (c.holds) return isRed(t.top) != isRed(m.card);

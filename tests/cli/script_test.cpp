@@ -2,9 +2,8 @@
 #include "cli/param_file.h"
 #include "cli/script.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace vellamor::cli {
@@ -36,14 +35,14 @@ TEST(Script, PlaysAKlondikePosition) {
     const ScriptRun r = runScript(text.str());
     ASSERT_TRUE(r.result.ok) << r.result.error;
     EXPECT_EQ(r.out,
-              "yes\nno\nyes\nno\n"                       // accepts
-              "yes\n"                                     // take
-              "sound: Tableau\ndone\n05210251\n"          // the Queen moved
-              "sound: Tableau\ndone\n0041\n"              // the King moved, the 4 turned up
+              "yes\nno\nyes\nno\n"               // accepts
+              "yes\n"                            // take
+              "sound: Tableau\ndone\n05210251\n" // the Queen moved
+              "sound: Tableau\ndone\n0041\n"     // the King moved, the 4 turned up
               "refused\n"
-              "sound: Stock\ndone\nsound: Stock\ndone\n"  // two cards to the waste
+              "sound: Stock\ndone\nsound: Stock\ndone\n" // two cards to the waste
               "stock pressed\nstock released\nsound: Redeal\ndone\n"
-              "04900500\n"                                // the stock again, face down
+              "04900500\n" // the stock again, face down
               "2\n-42\nrefused\nno\n");
 }
 
@@ -55,13 +54,17 @@ TEST(Script, ErrorsNameTheLineAndStopTheScript) {
         {"deal\nfly 3\n", "line 2: unknown command \"fly\""},
         {"set 600 1\n", "line 1: parameter index 600 is outside 0-502"},
         {"set 14\n", "line 1: \"set\" takes a parameter index and a value: \"set 14\""},
-        {"accepts Fila1 213\n", "line 1: \"accepts\" takes a pile name and a card code 1-212: \"accepts Fila1 213\""},
+        {"accepts Fila1 213\n",
+         "line 1: \"accepts\" takes a pile name and a card code 1-212: \"accepts Fila1 213\""},
         {"accepts Heap1 12\n", "line 1: unknown pile \"Heap1\""},
         {"pile Fila1 0121 0121\n", "line 1: card 012 appears twice"},
-        {"pile Fila1 01211\n", "line 1: units must be four characters each, a card code and a face flag 0 or 1: \"01211\""},
+        {"pile Fila1 01211\n", "line 1: units must be four characters each, a card code and a face "
+                               "flag 0 or 1: \"01211\""},
         {"move 12 Somewhere\n", "line 1: unknown action \"Somewhere\""},
-        {"pref Automatic_FaceUp maybe\n", "line 1: unknown preference or value other than Y and N: \"pref Automatic_FaceUp maybe\""},
-        {"take 12 full\n", "line 1: \"take\" takes a card code 1-212 and optionally \"empty\": \"take 12 full\""},
+        {"pref Automatic_FaceUp maybe\n",
+         "line 1: unknown preference or value other than Y and N: \"pref Automatic_FaceUp maybe\""},
+        {"take 12 full\n",
+         "line 1: \"take\" takes a card code 1-212 and optionally \"empty\": \"take 12 full\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);

@@ -2,7 +2,6 @@
 // cancelled drag, click-to-move, the stock and the keys.
 #include "engine/actions.h"
 #include "engine/actions_mouse.h"
-
 #include "rules_fixture.h"
 
 namespace vellamor::testing {
@@ -93,7 +92,8 @@ TEST_F(Mouse, OnlyTheFourLargestOverlapsAreTried) {
     FannedGeometry fanned{e};
     PlayerInput fannedInput{e, fanned};
     fila(7, "8H");
-    for (int n = 1; n <= 4; ++n) fila(n, "KS");
+    for (int n = 1; n <= 4; ++n)
+        fila(n, "KS");
     fila(5, "9S"); // the fifth largest overlap: never tried
     EXPECT_FALSE(fannedInput.drop(card("8H"), {0, 200, 80, 100}));
     fila(4, "9C"); // the fourth

@@ -1,7 +1,6 @@
 // The move operation, the after-action sequence, completed runs and the stock.
 #include "engine/actions.h"
 #include "engine/rules.h"
-
 #include "rules_fixture.h"
 
 #include <algorithm>
@@ -132,7 +131,8 @@ protected:
         setRange(prm::TableauSuitRule, 10, 2);
         setRange(prm::TableauFill, 10, -1);
         setRange(prm::FoundationBase, 8, 83);
-        for (int i = 1; i <= 10; ++i) fila(i, "9D'");
+        for (int i = 1; i <= 10; ++i)
+            fila(i, "9D'");
     }
 };
 
@@ -140,7 +140,8 @@ TEST_F(Spider, OneClickDealsARowAsOneUndoStep) {
     pile(kStock, "#AH #2H #3H #4H #5H #6H #7H #8H #9H #10H #JH");
     ASSERT_TRUE(stockClick(e));
     EXPECT_EQ(e.table.stock().size(), 1);
-    for (int i = 0; i < 10; ++i) EXPECT_TRUE(e.cards.faceUp(e.table.tableau[i].top()));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(e.cards.faceUp(e.table.tableau[i].top()));
     EXPECT_EQ(e.table.tableau[0].top(), card("JH"));
     EXPECT_EQ(e.undoLog.size(), 1u);
     // Code 2: no row while a pile is empty.
@@ -206,15 +207,18 @@ TEST_F(Actions, SpecialStockDeals) {
     setRange(prm::ReserveStockDeal, 5, 16);
     pile(kStock, "#AS #2S #3S #4S #5S #6S");
     EXPECT_FALSE(stockClick(e));
-    EXPECT_EQ(host.messages.back(), "You must play all the cards from the Reserve piles before dealing.");
-    for (int r = 1; r <= 5; ++r) appogg(r, "");
+    EXPECT_EQ(host.messages.back(),
+              "You must play all the cards from the Reserve piles before dealing.");
+    for (int r = 1; r <= 5; ++r)
+        appogg(r, "");
     ASSERT_TRUE(stockClick(e));
     EXPECT_EQ(e.table.stock().size(), 1);
     // 295 = 10: eight piles per deal, counted by the stock-deal counter.
     setRange(prm::ReserveStockDeal, 5, 0);
     setRange(prm::TableauStockDeal, 16, 10);
     e.stockDeals = 1;
-    for (int i = 1; i <= 16; ++i) fila(i, "");
+    for (int i = 1; i <= 16; ++i)
+        fila(i, "");
     pile(kStock, "#AD #2D #3D #4D #5D #6D #7D #8D #9D #10D");
     ASSERT_TRUE(stockClick(e));
     EXPECT_TRUE(e.table.tableau[7].empty());
@@ -232,13 +236,15 @@ TEST_F(Actions, MoreStockDeals) {
     ASSERT_TRUE(stockClick(e));
     EXPECT_EQ(e.table.stock().text(), "001");
     EXPECT_EQ(e.stockDeals, 1);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(e.table.tableau[i].size(), 1);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(e.table.tableau[i].size(), 1);
     // 347 = 3: two reserve rows until exactly eight cards are left, then the
     // last row ends on the last pile.
     setRange(prm::TableauStockDeal, 4, 0);
     set(prm::Reserves, 2);
     setRange(prm::ReserveStockDeal, 2, 3);
-    for (int i = 1; i <= 4; ++i) fila(i, "");
+    for (int i = 1; i <= 4; ++i)
+        fila(i, "");
     pile(kStock, "#AC #2C #3C #4C #5C #6C #7C #8C #9C #10C");
     ASSERT_TRUE(stockClick(e));
     EXPECT_EQ(e.table.reserves[0].text(), "036034");
@@ -259,7 +265,8 @@ TEST_F(Actions, StockDealsWithTheWasteInPlay) {
     // 295 = 15: three rows to the tableau, then the waste.
     setRange(prm::TableauStockDeal, 2, 15);
     pile(kStock, "#AC #2C #3C #4C #5C #6C #7C #8C");
-    for (int n = 0; n < 3; ++n) ASSERT_TRUE(stockClick(e));
+    for (int n = 0; n < 3; ++n)
+        ASSERT_TRUE(stockClick(e));
     EXPECT_EQ(e.table.tableau[0].size(), 3);
     EXPECT_EQ(e.play.undo->count(e, "002"), 3);
     ASSERT_TRUE(stockClick(e));
@@ -284,7 +291,8 @@ TEST_F(Actions, ReserveRowsOfRedealStyle18) {
     set(prm::Reserves, 3);
     set(prm::RedealStyle, 18);
     setRange(prm::ReserveStockDeal, 3, 1);
-    for (int i = 1; i <= 7; ++i) fila(i, "KH'");
+    for (int i = 1; i <= 7; ++i)
+        fila(i, "KH'");
     pile(kStock, "#AC #2C #3C #4C #5C #6C");
     e.game.passNumber = 2;
     ASSERT_TRUE(stockClick(e));
@@ -303,8 +311,9 @@ TEST_F(Actions, StockClickPreChecksOfSpecialCodes) {
     set(prm::Tableaus, 3);
     fila(1, "KS");
     EXPECT_FALSE(stockClick(e));
-    EXPECT_EQ(host.messages.back(),
-              "You must fill any space(s) on the foundations before dealing new cards to the reserve.");
+    EXPECT_EQ(
+        host.messages.back(),
+        "You must fill any space(s) on the foundations before dealing new cards to the reserve.");
     set(prm::Special, 51);
     EXPECT_FALSE(stockClick(e));
     EXPECT_EQ(host.messages.back(), "You must fill any space on the tableau before dealing.");

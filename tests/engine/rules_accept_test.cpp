@@ -1,7 +1,6 @@
 // The rule test and the acceptance of foundations, tableau piles and reserves.
-#include "engine/rules.h"
 #include "engine/rule_codes.h"
-
+#include "engine/rules.h"
 #include "rules_fixture.h"
 
 namespace vellamor::testing {
@@ -99,9 +98,9 @@ TEST_F(Rules, EmptyPileCodes) {
         const char* card;
         bool accepted;
     } cases[] = {
-        {-1, "5C", true},  {0, "9C", false},  {7, "7S", true},    {7, "6H", false},
-        {86, "5C", true},  {86, "6H", false}, {87, "9C", true},   {87, "3D", false},
-        {88, "3D", true},  {88, "5C", false}, {96, "3D", true},   {96, "9C", false},
+        {-1, "5C", true},  {0, "9C", false},  {7, "7S", true},  {7, "6H", false},
+        {86, "5C", true},  {86, "6H", false}, {87, "9C", true}, {87, "3D", false},
+        {88, "3D", true},  {88, "5C", false}, {96, "3D", true}, {96, "9C", false},
         {82, "9C", false}, {83, "9C", false},
     };
     for (const Case& c : cases) {
@@ -188,7 +187,7 @@ TEST_F(Rules, StockRestrictionOfParameter37) {
     set(prm::StockRestriction, 2);
     set(prm::WasteCards, 2);
     EXPECT_FALSE(tableauAccepts(e, 0, card("5D")));
-    EXPECT_TRUE(tableauAccepts(e, 1, card("5D")));  // (2 - 1) mod 12 + 1 = pile 2
+    EXPECT_TRUE(tableauAccepts(e, 1, card("5D"))); // (2 - 1) mod 12 + 1 = pile 2
     EXPECT_FALSE(tableauAccepts(e, 2, card("5D")));
     EXPECT_FALSE(tableauAccepts(e, 2, card("AS")));
     // 3: the pile after the last of the fullest ones.
@@ -201,7 +200,7 @@ TEST_F(Rules, StockRestrictionOfParameter37) {
 TEST_F(Rules, AcceptsByName) {
     EXPECT_TRUE(pileAccepts(e, "Dest1", card("AH")));
     EXPECT_TRUE(pileAccepts(e, "Dest01", card("AH")));
-    EXPECT_FALSE(pileAccepts(e, "Dest5", card("AH")));   // the game has four
+    EXPECT_FALSE(pileAccepts(e, "Dest5", card("AH"))); // the game has four
     EXPECT_TRUE(pileAccepts(e, "Fila7", card("KH")));
     EXPECT_FALSE(pileAccepts(e, "Fila8", card("KH")));
     EXPECT_FALSE(pileAccepts(e, "Mazzo", card("KH")));
@@ -220,14 +219,14 @@ TEST_F(Rules, ReserveRules) {
         const char* card;
         bool accepted;
     } cases[] = {
-        {0, "", "QD", true},     {0, "9S", "QD", false},  {0, "", "7C", false},
-        {4, "", "QD", false},    {12, "9S", "7C", true},  {8, "", "KS", true},
-        {8, "", "QD", false},    {9, "", "JC", true},     {9, "", "4H", false},
-        {88, "", "JC", true},    {89, "", "JC", false},   {90, "", "KS", true},
-        {85, "9S", "QD", true},  {85, "", "6D", false},   {107, "", "AH", true},
-        {107, "AS", "AH", true}, {107, "AC", "AS", false}, {145, "4H'", "5H", true},
-        {145, "4H'", "5D", false}, {154, "", "QD", true}, {154, "", "6D", false},
-        {146, "", "QD", true},   {200, "", "QD", true},
+        {0, "", "QD", true},       {0, "9S", "QD", false},   {0, "", "7C", false},
+        {4, "", "QD", false},      {12, "9S", "7C", true},   {8, "", "KS", true},
+        {8, "", "QD", false},      {9, "", "JC", true},      {9, "", "4H", false},
+        {88, "", "JC", true},      {89, "", "JC", false},    {90, "", "KS", true},
+        {85, "9S", "QD", true},    {85, "", "6D", false},    {107, "", "AH", true},
+        {107, "AS", "AH", true},   {107, "AC", "AS", false}, {145, "4H'", "5H", true},
+        {145, "4H'", "5D", false}, {154, "", "QD", true},    {154, "", "6D", false},
+        {146, "", "QD", true},     {200, "", "QD", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.rule) + " " + c.card);
@@ -279,60 +278,60 @@ TEST_P(SpecialSuitRules, Accepts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SpecialSuitRules,
-    ::testing::Values(
-        SuitCase{suit::NoBuilding, false, "9S", "8H", false},
-        SuitCase{suit::Anything, false, "9S", "2H", true},
-        SuitCase{suit::StepTwo, true, "QH", "AS", true},
-        SuitCase{suit::StepThree, true, "5H", "8S", true},
-        SuitCase{suit::StepThree, true, "5H", "7S", false},
-        SuitCase{suit::UpAceOnKing, true, "KH", "AS", true},
-        SuitCase{suit::InSuitNoQueenOnKingOrJack, true, "JH", "QH", false},
-        SuitCase{suit::AnyOtherSuit, false, "9S", "8S", false},
-        SuitCase{suit::AnyOtherSuit, false, "9S", "8C", true},
-        SuitCase{suit::NotFromTableau, false, "9S", "2H", true},
-        SuitCase{suit::TwoInSuitByDirection, false, "9S", "7S", true},
-        SuitCase{suit::UpDownNoWrap, false, "KS", "AH", false},
-        SuitCase{suit::UpDownNoWrap, false, "KS", "QH", true},
-        SuitCase{suit::UpDownInSuitNoWrap, false, "KS", "QH", false},
-        SuitCase{suit::UpDownWrap, false, "KS", "AH", true},
-        SuitCase{suit::Doubling, false, "7S", "AH", true},
-        SuitCase{suit::UpNoCourtAceFirst, false, "", "AH", true},
-        SuitCase{suit::UpNoCourtAceFirst, false, "JS", "QH", false},
-        SuitCase{suit::UpNoKingAceFirst, false, "--", "AH", true},
-        SuitCase{suit::TwoUpWrapGroup, true, "QH", "AH", true},
-        SuitCase{suit::TwoUpInSuit, true, "QH", "AH", false},
-        SuitCase{suit::SuitCycleUp, false, "5H", "6C", true},
-        SuitCase{suit::SuitCycleUp, false, "5H", "6D", false},
-        SuitCase{suit::SuitCycleUp, false, "", "AD", true},
-        SuitCase{suit::SuitCycleUp, false, "", "2D", false},
-        SuitCase{suit::SuitCycleDown, false, "5S", "4H", true},
-        SuitCase{suit::FourOfEachRank, true, "AH AS AD AC AH'", "2H", true},
-        SuitCase{suit::FourOfEachRank, true, "AH AS AD AC AH'", "AS'", false},
-        SuitCase{suit::FourOfEachRank, true, "", "AS", true},
-        SuitCase{suit::FourOfEachRank, true, "", "2S", false},
-        SuitCase{suit::UpInSuitAceOnKing, true, "KH", "AS", true},
-        SuitCase{suit::AcesOnly, true, "5H", "AS", true},
-        SuitCase{suit::SevenAfterAce, true, "AH", "7H", true},
-        SuitCase{suit::SevenAfterAce, true, "AH", "2H", false},
-        SuitCase{suit::DownInSuitJackFirst, false, "", "JH", true},
-        SuitCase{suit::SameRank, false, "8C", "8H", true},
-        SuitCase{suit::AnyLowerRank, false, "8C", "3H", true},
-        SuitCase{suit::AnyLowerRank, false, "8C", "9H", false},
-        SuitCase{suit::TwoDownWrap, false, "2C", "KH", true},
-        SuitCase{suit::TwoDownWrap, false, "9C", "7H", true},
-        SuitCase{suit::RankOfPile, false, "9C", "2H", true},
-        SuitCase{suit::RankOfPile, false, "9C", "3H", false},
-        SuitCase{suit::StepFromFirstFoundation, true, "", "AH", true},
-        SuitCase{suit::StepFromFirstFoundation, true, "KH", "2H", true},
-        SuitCase{suit::UpWithReserveAtTwelve, true, "5H", "6S", true},
-        SuitCase{62, false, "9S", "8H", true}, // left to the catalogue: standard test
-        SuitCase{62, false, "9S", "10H", false}));
+    ::testing::Values(SuitCase{suit::NoBuilding, false, "9S", "8H", false},
+                      SuitCase{suit::Anything, false, "9S", "2H", true},
+                      SuitCase{suit::StepTwo, true, "QH", "AS", true},
+                      SuitCase{suit::StepThree, true, "5H", "8S", true},
+                      SuitCase{suit::StepThree, true, "5H", "7S", false},
+                      SuitCase{suit::UpAceOnKing, true, "KH", "AS", true},
+                      SuitCase{suit::InSuitNoQueenOnKingOrJack, true, "JH", "QH", false},
+                      SuitCase{suit::AnyOtherSuit, false, "9S", "8S", false},
+                      SuitCase{suit::AnyOtherSuit, false, "9S", "8C", true},
+                      SuitCase{suit::NotFromTableau, false, "9S", "2H", true},
+                      SuitCase{suit::TwoInSuitByDirection, false, "9S", "7S", true},
+                      SuitCase{suit::UpDownNoWrap, false, "KS", "AH", false},
+                      SuitCase{suit::UpDownNoWrap, false, "KS", "QH", true},
+                      SuitCase{suit::UpDownInSuitNoWrap, false, "KS", "QH", false},
+                      SuitCase{suit::UpDownWrap, false, "KS", "AH", true},
+                      SuitCase{suit::Doubling, false, "7S", "AH", true},
+                      SuitCase{suit::UpNoCourtAceFirst, false, "", "AH", true},
+                      SuitCase{suit::UpNoCourtAceFirst, false, "JS", "QH", false},
+                      SuitCase{suit::UpNoKingAceFirst, false, "--", "AH", true},
+                      SuitCase{suit::TwoUpWrapGroup, true, "QH", "AH", true},
+                      SuitCase{suit::TwoUpInSuit, true, "QH", "AH", false},
+                      SuitCase{suit::SuitCycleUp, false, "5H", "6C", true},
+                      SuitCase{suit::SuitCycleUp, false, "5H", "6D", false},
+                      SuitCase{suit::SuitCycleUp, false, "", "AD", true},
+                      SuitCase{suit::SuitCycleUp, false, "", "2D", false},
+                      SuitCase{suit::SuitCycleDown, false, "5S", "4H", true},
+                      SuitCase{suit::FourOfEachRank, true, "AH AS AD AC AH'", "2H", true},
+                      SuitCase{suit::FourOfEachRank, true, "AH AS AD AC AH'", "AS'", false},
+                      SuitCase{suit::FourOfEachRank, true, "", "AS", true},
+                      SuitCase{suit::FourOfEachRank, true, "", "2S", false},
+                      SuitCase{suit::UpInSuitAceOnKing, true, "KH", "AS", true},
+                      SuitCase{suit::AcesOnly, true, "5H", "AS", true},
+                      SuitCase{suit::SevenAfterAce, true, "AH", "7H", true},
+                      SuitCase{suit::SevenAfterAce, true, "AH", "2H", false},
+                      SuitCase{suit::DownInSuitJackFirst, false, "", "JH", true},
+                      SuitCase{suit::SameRank, false, "8C", "8H", true},
+                      SuitCase{suit::AnyLowerRank, false, "8C", "3H", true},
+                      SuitCase{suit::AnyLowerRank, false, "8C", "9H", false},
+                      SuitCase{suit::TwoDownWrap, false, "2C", "KH", true},
+                      SuitCase{suit::TwoDownWrap, false, "9C", "7H", true},
+                      SuitCase{suit::RankOfPile, false, "9C", "2H", true},
+                      SuitCase{suit::RankOfPile, false, "9C", "3H", false},
+                      SuitCase{suit::StepFromFirstFoundation, true, "", "AH", true},
+                      SuitCase{suit::StepFromFirstFoundation, true, "KH", "2H", true},
+                      SuitCase{suit::UpWithReserveAtTwelve, true, "5H", "6S", true},
+                      SuitCase{62, false, "9S", "8H", true}, // left to the catalogue: standard test
+                      SuitCase{62, false, "9S", "10H", false}));
 
 TEST_F(Rules, GridNeighbourRule70) {
     set(prm::Tableaus, 12);
     set(prm::Rule70Columns, 4);
     setRange(prm::TableauSuitRule, 12, suit::GridNeighbour);
-    for (int n : {1, 4, 6, 9}) fila(n, n == 1 ? "2C" : n == 4 ? "3C" : n == 6 ? "4C" : "5C");
+    for (int n : {1, 4, 6, 9})
+        fila(n, n == 1 ? "2C" : n == 4 ? "3C" : n == 6 ? "4C" : "5C");
     EXPECT_TRUE(tableauAccepts(e, 4, card("4C")));
     EXPECT_TRUE(tableauAccepts(e, 4, card("2C")));
     EXPECT_TRUE(tableauAccepts(e, 4, card("5C")));
@@ -370,9 +369,9 @@ TEST_F(Rules, FoundationPairsOfRule58) {
     set(prm::FoundationDirection + 2, 0);
     set(prm::FoundationDirection + 3, 0);
     dest(1, "AH");
-    EXPECT_TRUE(foundationAccepts(e, 1, card("AD")));   // red like foundation 1
+    EXPECT_TRUE(foundationAccepts(e, 1, card("AD"))); // red like foundation 1
     EXPECT_FALSE(foundationAccepts(e, 1, card("AS")));
-    EXPECT_FALSE(foundationAccepts(e, 2, card("KD")));  // the other pair is black
+    EXPECT_FALSE(foundationAccepts(e, 2, card("KD"))); // the other pair is black
     EXPECT_TRUE(foundationAccepts(e, 2, card("KS")));
     EXPECT_TRUE(foundationAccepts(e, 0, card("2H")));
 }

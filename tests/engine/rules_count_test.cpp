@@ -1,7 +1,6 @@
 // The count test, the group-move test, the grid test and the row test.
-#include "engine/rules.h"
 #include "engine/rule_codes.h"
-
+#include "engine/rules.h"
 #include "rules_fixture.h"
 
 namespace vellamor::testing {
@@ -20,7 +19,8 @@ TEST_F(Count, FreeCellsAndEmptyPilesOfMinusFive) {
     appogg(2, "3C");
     fila(1, "KS QH JS 10H 9S");
     fila(2, "");
-    for (int n = 3; n <= 7; ++n) fila(n, "AH'");
+    for (int n = 3; n <= 7; ++n)
+        fila(n, "AH'");
     // Two empty reserves and one empty pile: four cards to a pile, three to the empty one.
     EXPECT_TRUE(mayTake(e, "QH"));
     EXPECT_FALSE(mayTake(e, "KS"));
@@ -41,17 +41,17 @@ TEST_F(Count, EveryValueOfParameter14) {
     fila(1, "KS QH JS");
     fila(2, "");
     fila(3, "9D 8C");
-    for (int n = 4; n <= 7; ++n) fila(n, "AH'");
+    for (int n = 4; n <= 7; ++n)
+        fila(n, "AH'");
     struct Case {
         int rule;
         const char* card;
         bool allowed;
     } cases[] = {
-        {-1, "KS", true},  {-19, "KS", true}, {-12, "KS", true}, {-12, "9D", false},
-        {-12, "8C", true}, {-13, "KS", true}, {-13, "QH", false}, {-13, "JS", true},
-        {-17, "JS", true}, {-17, "QH", false}, {2, "QH", true},  {2, "KS", false},
-        {0, "JS", true},   {0, "QH", false},
-        {-6, "KS", true},  {-6, "QH", true}, // R + E = 3
+        {-1, "KS", true},  {-19, "KS", true},  {-12, "KS", true},  {-12, "9D", false},
+        {-12, "8C", true}, {-13, "KS", true},  {-13, "QH", false}, {-13, "JS", true},
+        {-17, "JS", true}, {-17, "QH", false}, {2, "QH", true},    {2, "KS", false},
+        {0, "JS", true},   {0, "QH", false},   {-6, "KS", true},   {-6, "QH", true}, // R + E = 3
         {-2, "QH", false}, {-2, "JS", true}, // one empty pile: one card
     };
     for (const Case& c : cases) {

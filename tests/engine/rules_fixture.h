@@ -7,7 +7,6 @@
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -17,15 +16,21 @@ namespace vellamor::testing {
 inline int card(std::string_view name) {
     if (name == "--") return kHole;
     int deck = 0;
-    while (!name.empty() && name.back() == '\'') ++deck, name.remove_suffix(1);
+    while (!name.empty() && name.back() == '\'')
+        ++deck, name.remove_suffix(1);
     const char s = name.back();
     const std::string_view r = name.substr(0, name.size() - 1);
     int rk = 0;
-    if (r == "A") rk = 1;
-    else if (r == "J") rk = 11;
-    else if (r == "Q") rk = 12;
-    else if (r == "K") rk = 13;
-    else rk = std::stoi(std::string(r));
+    if (r == "A")
+        rk = 1;
+    else if (r == "J")
+        rk = 11;
+    else if (r == "Q")
+        rk = 12;
+    else if (r == "K")
+        rk = 13;
+    else
+        rk = std::stoi(std::string(r));
     const int suitIdx = s == 'H' ? 0 : s == 'D' ? 1 : s == 'C' ? 2 : 3;
     return cardCode(suitIdx, rk, deck);
 }
@@ -39,7 +44,8 @@ protected:
 
     void set(int index, int value) { e.params.set(index, value); }
     void setRange(int base, int count, int value) {
-        for (int i = 0; i < count; ++i) e.params.set(base + i, value);
+        for (int i = 0; i < count; ++i)
+            e.params.set(base + i, value);
     }
 
     // One deck, seven piles building down in alternating colours with Kings on

@@ -3,7 +3,6 @@
 #include "cli/commands.h"
 #include "cli/param_file.h"
 #include "cli/script.h"
-
 #include "engine/deal.h"
 
 #include <fstream>
@@ -38,7 +37,8 @@ int cmdRun(const Args& args, std::ostream& out, std::ostream& err) {
     }
     const auto digits = gameNumberDigits(number);
     if (!digits) {
-        err << "vellamor-cli run: the game number \"" << number << "\" must be made of digits only\n";
+        err << "vellamor-cli run: the game number \"" << number
+            << "\" must be made of digits only\n";
         return 2;
     }
     RuleParams params;
@@ -60,8 +60,8 @@ int cmdRun(const Args& args, std::ostream& out, std::ostream& err) {
     const ScriptResult r = runner.run(script == "-" ? std::cin : file);
     if (!r.ok) {
         out.flush();
-        err << "vellamor-cli run: " << (script == "-" ? "standard input" : script) << ": " << r.error
-            << '\n';
+        err << "vellamor-cli run: " << (script == "-" ? "standard input" : script) << ": "
+            << r.error << '\n';
         return 2;
     }
     return 0;
@@ -69,6 +69,7 @@ int cmdRun(const Args& args, std::ostream& out, std::ostream& err) {
 } // namespace
 
 VELLAMOR_CLI_COMMAND("run", cmdRun,
-                     "--params FILE [--number N] SCRIPT   play a script of actions and queries (- reads standard input)");
+                     "--params FILE [--number N] SCRIPT   play a script of actions and queries (- "
+                     "reads standard input)");
 
 } // namespace vellamor::cli

@@ -18,9 +18,11 @@ std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> out;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r'))
+            ++i;
         std::size_t j = i;
-        while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r') ++j;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r')
+            ++j;
         if (j > i) out.push_back(line.substr(i, j - i));
         i = j;
     }
@@ -40,7 +42,9 @@ bool cardArg(std::string_view s, int& card, bool zeroAllowed = false) {
     return true;
 }
 
-const char* yesNo(bool b) { return b ? "yes" : "no"; }
+const char* yesNo(bool b) {
+    return b ? "yes" : "no";
+}
 
 struct LineError {
     std::string text;
@@ -64,7 +68,8 @@ void ScriptRunner::setGameNumber(const std::string& digits13) {
 
 ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
     std::string_view line = raw;
-    if (const auto hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
+    if (const auto hash = line.find('#'); hash != std::string_view::npos)
+        line = line.substr(0, hash);
     const std::vector<std::string_view> w = words(line);
     if (w.empty()) return {};
     const auto fail = [&](const std::string& what) {
@@ -73,7 +78,8 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
     const std::string_view cmd = w[0];
     const std::size_t argc = w.size() - 1;
     const auto usage = [&](const char* form) {
-        return fail("\"" + std::string(cmd) + "\" takes " + form + ": \"" + std::string(raw) + "\"");
+        return fail("\"" + std::string(cmd) + "\" takes " + form + ": \"" + std::string(raw) +
+                    "\"");
     };
     Engine& e = engine_;
 
@@ -106,7 +112,8 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
     if (cmd == "pref") {
         if (argc != 2) return usage("a preference key and Y or N");
         if (!e.play.prefs.set(w[1], w[2]))
-            return fail("unknown preference or value other than Y and N: \"" + std::string(raw) + "\"");
+            return fail("unknown preference or value other than Y and N: \"" + std::string(raw) +
+                        "\"");
         return {};
     }
     if (cmd == "pile") {
@@ -114,12 +121,14 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
         const auto id = parsePileName(w[1]);
         if (!id) return fail("unknown pile \"" + std::string(w[1]) + "\"");
         std::string units; // the units may be written in groups separated by blanks
-        for (std::size_t i = 2; i < w.size(); ++i) units += w[i];
+        for (std::size_t i = 2; i < w.size(); ++i)
+            units += w[i];
         Pile parsed;
         CardRecords faces = e.cards;
         if (!restoreLine(parsed, faces, units))
-            return fail("units must be four characters each, a card code and a face flag 0 or 1: \"" +
-                        std::string(units) + "\"");
+            return fail(
+                "units must be four characters each, a card code and a face flag 0 or 1: \"" +
+                std::string(units) + "\"");
         for (int i = 0; i < parsed.size(); ++i) {
             const int c = parsed[i];
             if (c == kHole) continue;
@@ -134,7 +143,8 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
     }
     if (cmd == "show") {
         if (argc == 0) {
-            for (const std::string& l : makeSnapshot(e.table, e.cards)) out_ << l << '\n';
+            for (const std::string& l : makeSnapshot(e.table, e.cards))
+                out_ << l << '\n';
             return {};
         }
         if (argc != 1) return usage("nothing or a pile name");

@@ -3,8 +3,8 @@
 // print as they happen. See docs/cli.md.
 #pragma once
 
-#include "engine/engine.h"
 #include "cli/stream_host.h"
+#include "engine/engine.h"
 
 #include <istream>
 #include <ostream>
