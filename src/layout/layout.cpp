@@ -61,7 +61,8 @@ struct Positions {
 
 class Layout {
 public:
-    Layout(const Engine& e, const LayoutInput& in) : p_(e.params), in_(in) {
+    Layout(const Engine& e, const LayoutInput& in)
+        : p_(e.params), in_(in), faceUpStep_(e.game.faceUpStep) {
         stock_ = {rowDigit(p_[prm::StockAreaRow]), p_[prm::StockAreaArrangement],
                   std::clamp(p_[prm::StockAreaPiles], 0, 3)};
         found_ = {rowDigit(p_[prm::FoundationRow]), p_[prm::FoundationArrangement],
@@ -102,6 +103,7 @@ private:
     std::array<int, 7> rows_{};
     int block3_ = 0, block4_ = 0;
     int gap_ = 0; // gap between neighbouring tableau piles
+    int faceUpStep_ = 0;
     Positions pos_;
 
     bool stockInPlay() const { return p_[prm::StockInPlay] == 1; }
@@ -114,6 +116,9 @@ private:
     void setUpGrid();
     void placeTableau();
     void placeRow(int n, int x0, int s, int y);
+    void placeCentredRow(int first, int n, int y);
+    void placeTwoRows();
+    void placeFanRows();
     void placeStockArea();
     void placeFoundations();
     void placeReserves();
@@ -227,6 +232,16 @@ void Layout::placeTableau() {
         gap_ = colGap;
         return;
     }
+    case 52: // Baker's Dozen
+    case 53: // Spanish Patience
+    case 54: // Castles in Spain
+    case 55: // Portuguese Solitaire
+    case 56: // Lucas
+        placeTwoRows();
+        return;
+    case 57: // Fan
+        placeFanRows();
+        return;
     case 20: {
         int left = t_ / 2, right = t_ / 2;
         if (found_.count > 0) {
@@ -268,6 +283,47 @@ void Layout::placeTableau() {
         for (int i = 1; i < n; ++i)
             pos_.tx[i] = pos_.tx[i - 1] + W_ + (i < stock_.count ? 15 : s);
     }
+}
+
+// A centred row of tableau piles first..first+n-1, gaps as in arrangement 1.
+void Layout::placeCentredRow(int first, int n, int y) {
+    const int s = std::clamp((t_ - n * W_) / (n + 1), 4, 20);
+    const int x0 = std::max((t_ - n * W_ - (n - 1) * s) / 2, U_);
+    for (int i = 0; i < n; ++i) {
+        pos_.tx[first + i] = x0 + i * (W_ + s);
+        pos_.ty[first + i] = y;
+    }
+    gap_ = s;
+}
+
+// Thirteen piles and more do not fit one row on a small screen: the first half
+// (rounded up) in the tableau row, the rest below it with room for six cards
+// fanned down from each pile above.
+void Layout::placeTwoRows() {
+    const int n = tab_.count;
+    const int upper = (n + 1) / 2;
+    const int y = rowTop(tab_.row);
+    const int step = faceUpStep_ > 0 ? faceUpStep_ : H_ / 5;
+    placeCentredRow(0, upper, y);
+    const int s = gap_;
+    placeCentredRow(upper, n - upper, y + H_ + 5 * step);
+    gap_ = s;
+}
+
+// Fans lie sideways in rows under the foundations: the rows of parameter 368,
+// columns wide enough for a fan of five cards, the block centred.
+void Layout::placeFanRows() {
+    const int n = tab_.count;
+    const int rows = std::max(1, p_[prm::GridTableauRows]);
+    const int perRow = (n + rows - 1) / rows;
+    const int step = W_ + (W_ * 85) / 100;
+    const int x0 = std::max((t_ - (perRow - 1) * step - W_) / 2, U_);
+    const int y = rowTop(tab_.row);
+    for (int i = 0; i < n; ++i) {
+        pos_.tx[i] = x0 + (i % perRow) * step;
+        pos_.ty[i] = y + (i / perRow) * (H_ + g_);
+    }
+    gap_ = step - W_;
 }
 
 void Layout::placeStockArea() {
