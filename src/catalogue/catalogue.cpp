@@ -332,7 +332,7 @@ bool Catalogue::loadCurrentGame(Engine& engine) const {
 }
 
 void Catalogue::install(Engine& engine) const {
-    engine.loadCurrentGame = [this](Engine& e) { loadCurrentGame(e); };
+    engine.loadCurrentGame = [this](Engine& e) { return loadCurrentGame(e); };
 }
 
 // --- autoplay preference ---------------------------------------------------------

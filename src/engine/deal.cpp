@@ -295,7 +295,7 @@ void deal(Engine& e) {
     }
 }
 
-void newGame(Engine& e, const NewGameOptions& options) {
+bool newGame(Engine& e, const NewGameOptions& options) {
     TMainGame& g = e.game;
     g.dealShown = 0;
     g.moveCounter = 0;
@@ -321,7 +321,7 @@ void newGame(Engine& e, const NewGameOptions& options) {
         const int counterStart = e.params[prm::Special] == 79 ? 1111 : 0;
         g.specialCounters[0] = g.specialCounters[1] = static_cast<TMainGame::i16>(counterStart);
         if (e.params.holdsGame()) e.params.restoreRanges();
-        else if (e.loadCurrentGame) e.loadCurrentGame(e);
+        else if (!e.loadCurrentGame || !e.loadCurrentGame(e)) return false;
         e.elapsedSeconds = 0;
         g.passNumber = 1;
         setScore(e, 0);
@@ -338,6 +338,7 @@ void newGame(Engine& e, const NewGameOptions& options) {
         e.clockStart = std::chrono::system_clock::now();
         e.flags.set(StateFlag::ClockRuns);
     }
+    return true;
 }
 
 } // namespace vellamor

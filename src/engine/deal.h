@@ -75,6 +75,7 @@ struct NewGameOptions {
     bool dealAnew = true;       // false: a position has just been restored
     bool randomNumber = false;  // draw a random number first (number mode 2)
 };
-void newGame(Engine& engine, const NewGameOptions& options = {});
+// False, with nothing dealt, when no game could be loaded.
+bool newGame(Engine& engine, const NewGameOptions& options = {});
 
 } // namespace vellamor

@@ -55,8 +55,8 @@ public:
     std::vector<std::string> hintHistory;
 
     // Fills the rule parameters of the current game when a new deal finds the
-    // vector empty (the catalogue sets it).
-    std::function<void(Engine&)> loadCurrentGame;
+    // vector empty (the catalogue sets it); false when the game was refused.
+    std::function<bool(Engine&)> loadCurrentGame;
 
     // Random choices that are not deals (random game numbers, style 10).
     std::mt19937_64 rng;

@@ -355,6 +355,64 @@ TEST(Deal, DoubledBasesOfSpecialFifty) {
     for (int k = 0; k < 4; ++k) EXPECT_EQ(e.params[prm::FoundationBase + 4 + k], expected[k]);
 }
 
+TEST(NewGame, ResetsTheGameAndDeals) {
+    RecordingHost host;
+    Engine e(&host);
+    klondike(e);
+    e.params.saveRanges();
+    e.game.moveCounter = 2;
+    e.game.passNumber = 3;
+    e.game.playMark = 1;
+    e.game.specialCounters = {5, 6, 7, 8};
+    e.stockDeals = 4;
+    e.state.writeInt(field::Score, 99);
+    e.flags.set(StateFlag::Won);
+    e.table.reserves[0].push(52); // a leftover of the previous game
+    e.state.write(field::GameNumber, "77");
+    ASSERT_TRUE(newGame(e, {.dealAnew = true, .randomNumber = true}));
+    EXPECT_EQ(e.game.moveCounter, 0);
+    EXPECT_EQ(e.game.passNumber, 1);
+    EXPECT_EQ(e.game.playMark, -1);
+    EXPECT_EQ(e.game.randomNumber, 1);
+    EXPECT_EQ(e.game.specialCounters[0], 0);
+    EXPECT_EQ(e.game.specialCounters[2], 7); // the deal of the games that use them sets these
+    EXPECT_EQ(e.stockDeals, 0);
+    EXPECT_EQ(e.state.readInt(field::Score), 0);
+    EXPECT_EQ(host.lastScore, 0);
+    EXPECT_NE(e.state.read(field::GameNumber), "77");
+    EXPECT_TRUE(e.flags.test(StateFlag::InProgress));
+    EXPECT_TRUE(e.flags.test(StateFlag::ClockRuns));
+    EXPECT_FALSE(e.flags.test(StateFlag::Won));
+    EXPECT_TRUE(e.table.reserves[0].empty());
+    expectEveryCardOnce(e, 52);
+}
+
+TEST(NewGame, NothingIsDealtWhenNoGameCanBeLoaded) {
+    Engine e;
+    int asked = 0;
+    e.loadCurrentGame = [&asked](Engine&) {
+        ++asked;
+        return false;
+    };
+    e.table.stock().push(1);
+    EXPECT_FALSE(newGame(e));
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(cardsOnTable(e).empty());
+    EXPECT_FALSE(e.flags.test(StateFlag::InProgress));
+
+    // A loader that fills the parameters is used once; later deals restore them.
+    e.loadCurrentGame = [&asked](Engine& en) {
+        ++asked;
+        klondike(en);
+        en.params.saveRanges();
+        return true;
+    };
+    EXPECT_TRUE(newGame(e));
+    EXPECT_TRUE(newGame(e));
+    EXPECT_EQ(asked, 2);
+    expectEveryCardOnce(e, 52);
+}
+
 TEST(MixingRule, TakesCardsByTheRankOfTheFront) {
     // Ranks 1 2 3 4: p starts at rank(card 2) = 3 → 4; then front rank 1 + 2 (3 left) = 3 → past
     // the end → 0 → 1; then 2 + 3 = 5 → 0 → 2; last 3.

@@ -76,7 +76,10 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     engine.state.write(field::GameNumber, gameNumberText(*digits));
-    newGame(engine);
+    if (!newGame(engine)) {
+        err << "vellamor-cli deal: no game to deal: the number of cards (index 378) is not set\n";
+        return 2;
+    }
     for (const std::string& line : makeSnapshot(engine.table, engine.cards))
         out << line << '\n';
     return 0;
