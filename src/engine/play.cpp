@@ -1,7 +1,7 @@
 #include "engine/play.h"
 
+#include "engine/end_game.h"
 #include "engine/engine.h"
-#include "engine/score.h"
 
 #include <algorithm>
 #include <cctype>
@@ -86,27 +86,11 @@ int UndoSteps::size(const Engine& e) const {
 // --- the plain game ---------------------------------------------------------
 
 bool PlayHooks::winTest(const Engine& e) {
-    const Table& t = e.table;
-    if (!t.stock().empty() || !t.waste().empty()) return false;
-    for (int i = 0; i < e.tableauCount(); ++i)
-        if (!t.tableau[i].empty()) return false;
-    for (int r = 0; r < e.reserveCount(); ++r)
-        if (!t.reserves[r].empty()) return false;
-    return true;
+    return plainWinTest(e);
 }
 
 void PlayHooks::recomputeScore(Engine& e) {
-    if (e.state.read(field::ScoreMode) != "01") return;
-    const RuleParams& p = e.params;
-    long long score = -p[prm::Cards];
-    if (p[prm::ShortDeck] == 1) score = p[prm::Cards] == 104 ? -64 : -32;
-    if (p[prm::ShortDeck] == 2) score = -28;
-    score += 5LL * p[prm::ScoreAdjustment];
-    score += 5LL * e.table.secondWaste().cardCount();
-    if (p[prm::UsesJokers]) score -= 5LL * p[prm::Jokers];
-    for (int f = 0; f < e.foundationCount(); ++f)
-        score += 5LL * e.table.foundations[f].cardCount();
-    if (score != currentScore(e)) setScore(e, score);
+    vellamor::recomputeScore(e);
 }
 
 void PlayHooks::cancelTutor(Engine& e) {

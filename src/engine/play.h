@@ -62,13 +62,14 @@ private:
 };
 
 // The parts of the engine that the actions hand over to. The defaults play the
-// plain game: the plain win test and score, no redeal style, no autoplay.
+// plain game: the plain win test and score (end_game.h), no redeal style, no
+// autoplay. The program and the special families replace what they own.
 class PlayHooks {
 public:
     virtual ~PlayHooks() = default;
-    // The win test: stock, waste, tableau and reserves are all empty.
+    // The win test (the plain one by default).
     virtual bool winTest(const Engine& e);
-    // Recomputes, stores and shows the score (the plain score rule).
+    // Recomputes, stores and shows the score.
     virtual void recomputeScore(Engine& e);
     // Runs the redeal style of parameter 17; false when it did nothing.
     virtual bool redealStyle(Engine&) { return false; }
