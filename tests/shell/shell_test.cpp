@@ -1,0 +1,247 @@
+// The dialog base, the boxes, start-up and the main window's own behaviour.
+#include "program_fixture.h"
+
+#include "shell/advanced_form.h"
+#include "shell/msg_advice.h"
+#include "shell/program_host.h"
+#include "shell/table_view.h"
+
+#include "engine/engine.h"
+#include "store/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace vellamor;
+using namespace vellamor::shell;
+using vellamor::shell::testing::answerBox;
+using vellamor::shell::testing::ProgramFixture;
+using vellamor::shell::testing::pressOk;
+
+TEST(Placeholders, EachReplacedAtItsFirstOccurrence) {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"A&bout [Program]...", "A&bout Vellamor 2003..."},
+        {"[Program] and [Program]", "Vellamor 2003 and [Program]"},
+        {"[Program_sw] game [GameNum_sw]", "Vellamor 2003 game 342"},
+        {"[Program][Program_sw]", "Vellamor 2003Vellamor 2003"},
+        {"no placeholders", "no placeholders"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(replacePlaceholders(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
+}
+
+TEST(FontFallback, OnlyTheDesignedFontIsReplacedSizesAndStylesKept) {
+    setDialogFontAvailability(FontAvailability::Missing);
+    C_TAdvancedForm form;
+    auto* bold = new QLabel(QStringLiteral("bold"), &form);
+    QFont f(QStringLiteral("Tahoma"), 10);
+    f.setBold(true);
+    bold->setFont(f);
+    auto* arial = new QLabel(QStringLiteral("arial"), &form);
+    arial->setFont(QFont(QStringLiteral("Arial"), 9));
+    auto* group = new QGroupBox(QStringLiteral("group"), &form);
+    auto* inherited = new QPushButton(QStringLiteral("OK"), group);
+    applyFontFallback(&form);
+    EXPECT_EQ(form.font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(bold->font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(bold->font().pointSize(), 10);
+    EXPECT_TRUE(bold->font().bold());
+    EXPECT_EQ(arial->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(inherited->font().family(), QStringLiteral("MS Sans Serif"));
+
+    setDialogFontAvailability(FontAvailability::Available);
+    C_TAdvancedForm kept;
+    applyFontFallback(&kept);
+    EXPECT_EQ(kept.font().family(), QStringLiteral("Tahoma"));
+    setDialogFontAvailability(FontAvailability::Unknown);
+}
+
+TEST(AdviceBoxes, WithoutCancelTheOkButtonIsCentred) {
+    TfrmMsgAdviceOKCancel box;
+    box.setWithCancel(false);
+    EXPECT_FALSE(box.btnCancel->isVisibleTo(&box));
+    EXPECT_EQ(box.btnOK->x(), (box.width() - box.btnOK->width()) / 2);
+    EXPECT_EQ(box.btnOK->x(), (289 - 59) / 2);
+    box.setWithCancel(true);
+    EXPECT_TRUE(box.btnCancel->isVisibleTo(&box));
+    EXPECT_NE(box.btnOK->x(), box.btnCancel->x());
+}
+
+TEST(AdviceBoxes, CancelAfterTickingStillSilencesTheConfirmation) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\n");
+    ProgramHost host;
+    const std::string cfg = fx.dataFolder() + "Cfg.dat";
+    bool result = true;
+    const QString title = answerBox([&] { result = store::confirmOnce(cfg, host, "Go on?", "Test_Key"); },
+                                    [](QWidget* w) {
+                                        auto* box = qobject_cast<TfrmMsgAdviceOKCancel*>(w);
+                                        ASSERT_NE(box, nullptr);
+                                        box->chkDontShow->setChecked(true);
+                                        box->btnCancel->click();
+                                    });
+    EXPECT_EQ(title, QStringLiteral("Information"));
+    EXPECT_FALSE(result);
+    store::Settings after(cfg, nullptr);
+    EXPECT_EQ(after.readString(store::section::kShowConfirmations, "Test_Key", ""), "N");
+    // Silenced: no box at all, and the answer is yes.
+    EXPECT_TRUE(store::confirmOnce(cfg, host, "Go on?", "Test_Key"));
+}
+
+TEST(AdviceBoxes, AdviceShownOnceWhenTicked) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\n");
+    ProgramHost host;
+    const std::string cfg = fx.dataFolder() + "Cfg.dat";
+    int shown = 0;
+    const auto tickAndOk = [&](QWidget* w) {
+        auto* box = qobject_cast<TfrmMsgAdvice*>(w);
+        ASSERT_NE(box, nullptr);
+        ++shown;
+        EXPECT_EQ(box->page(), 1);
+        box->chkDontShow->setChecked(true);
+        box->btnOK->click();
+    };
+    answerBox([&] { store::showAdviceOnce(cfg, host, "Small screen.", "Msg_Test", 1); }, tickAndOk);
+    answerBox([&] { store::showAdviceOnce(cfg, host, "Small screen.", "Msg_Test", 1); }, tickAndOk);
+    EXPECT_EQ(shown, 1);
+}
+
+TEST(StartUp, CardSetFiveIsRewrittenAsOne) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nCard=005\r\nUserDefault=Anna\r\n");
+    auto w = fx.start(false);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->engine().state.readInt(field::CardSet), 1);
+    store::Settings cfg(fx.dataFolder() + "Cfg.dat", nullptr);
+    EXPECT_EQ(cfg.integer(store::key::Card), 1);
+    EXPECT_EQ(cfg.text(store::key::Card), "001");
+    // A player was already there: no player list is made.
+    EXPECT_EQ(cfg.text(store::key::User001), "");
+    EXPECT_EQ(w->engine().state.read(field::PlayerName), "Anna");
+}
+
+TEST(StartUp, WithoutUserDefaultThreePlayersAreCreated) {
+    ProgramFixture fx;
+    auto w = fx.start(false);
+    ASSERT_NE(w, nullptr);
+    store::Settings cfg(fx.dataFolder() + "Cfg.dat", nullptr);
+    EXPECT_EQ(cfg.text(store::key::UserDefault), "Player 1");
+    EXPECT_EQ(cfg.text(store::key::User001), "Player 1");
+    EXPECT_EQ(cfg.text(store::key::User002), "Player 2");
+    EXPECT_EQ(cfg.text(store::key::User003), "Player 3");
+    EXPECT_EQ(w->engine().state.read(field::PlayerName), "Player 1");
+}
+
+TEST(StartUp, NormalWindowWithoutPositionKeysOpensAtTheDefaults) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\n");
+    auto w = fx.start(false);
+    ASSERT_NE(w, nullptr);
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    EXPECT_EQ(w->pos(), QPoint(50, 50));
+    EXPECT_EQ(w->size(), QSize(screen.width() - 150, screen.height() - 150));
+    EXPECT_FALSE(w->isMaximized());
+}
+
+TEST(StartUp, CaptionNamesGamePlayerAndNumber) {
+    ProgramFixture fx;
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    const QString caption = w->windowTitle();
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("Vellamor 2003 13.0  [Spider]  [Player 1]  ["))) << caption.toStdString();
+    EXPECT_EQ(caption, w->captionText());
+    EXPECT_TRUE(caption.endsWith(QString::fromStdString("[" + w->engine().state.read(field::GameNumber) + "]")));
+    // A missing version marker is written beside the program.
+    QFile marker(QString::fromStdString(fx.programFolder() + "SOLV1300.DAT"));
+    ASSERT_TRUE(marker.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(marker.readAll().startsWith("Vellamor version: 13.00"));
+}
+
+TEST(StartUp, MissingCatalogueEndsWithItsMessage) {
+    ProgramFixture fx;
+    QFile::remove(QString::fromStdString(fx.programFolder() + "GAMES.DAT"));
+    StartOptions o;
+    o.programFolder = fx.programFolder();
+    store::Environment env;
+    env.xdgDataHome = fx.dataFolder() + "../";
+    env.home = env.xdgDataHome;
+    o.environment = &env;
+    TfrmMain w(o);
+    bool ok = true;
+    const QString text = answerBox([&] { ok = w.FormCreate(); }, pressOk);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Cannot find file:"))) << text.toStdString();
+}
+
+TEST(Commands, StatisticsDisabledShowsTheMessageOnly) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nDisable_Statistics=Y\r\n");
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    for (const char* name : {"mnuGameStatistics", "mnuHiScores", "mnuLogStatistics", "mnuOverallChampions"}) {
+        QAction* a = w->action(name);
+        ASSERT_TRUE(a->isEnabled()) << name;
+        const QString text = answerBox([&] { a->trigger(); }, pressOk);
+        EXPECT_EQ(text, QStringLiteral("The Statistics are disabled. To enable the Statistics, change the value in the "
+                                       "\"Customize\" dialog box."))
+            << name;
+    }
+}
+
+TEST(Commands, CommandsOfPartsNotBuiltArePresentAndDisabled) {
+    ProgramFixture fx;
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    for (const char* name : {"mnuOpen", "mnuSave", "mnuPlayers", "mnuHoldAndExit", "mnuCustomize", "mnuAbout",
+                             "mnuGameStatistics", "mnuAutoplay", "mnuShowLegalMove"}) {
+        ASSERT_NE(w->action(name), nullptr) << name;
+        EXPECT_FALSE(w->action(name)->isEnabled()) << name;
+    }
+    EXPECT_EQ(w->action("mnuAbout")->text(), QStringLiteral("A&bout Vellamor 2003..."));
+    EXPECT_EQ(w->action("mnuNew")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_TRUE(w->action("mnuPause")->isEnabled());
+}
+
+namespace {
+bool greenish(QRgb c) { return qGreen(c) > qRed(c) + 20 && qGreen(c) > qBlue(c) + 20; }
+} // namespace
+
+TEST(Pause, HidesTheCardsAndTheClickEndsIt) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=900\r\n"
+                     "MainWindowState_Height=700\r\n");
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    Engine& e = w->engine();
+    const TMainGame& g = e.game;
+    // The middle of the stock (at the left, clear of the pause pictures): a card
+    // back before the pause.
+    const QPoint at(g.stockX(0) + g.cardWidth / 2, g.stockY(0) + g.cardHeight / 2);
+    EXPECT_FALSE(greenish(w->table()->picture().pixel(at)));
+    w->action("mnuPause")->trigger();
+    ASSERT_TRUE(w->paused());
+    EXPECT_FALSE(e.flags.test(StateFlag::ClockRuns));
+    const QImage paused = w->table()->picture();
+    EXPECT_TRUE(greenish(paused.pixel(at)));
+    EXPECT_TRUE(greenish(paused.pixel(g.tableauX(0) + 2, g.tableauY(0) + 2)));
+    // Any click ends the pause.
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), w->table()->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->table(), &press);
+    QApplication::processEvents();
+    EXPECT_FALSE(w->paused());
+    EXPECT_TRUE(e.flags.test(StateFlag::ClockRuns));
+    EXPECT_FALSE(greenish(w->table()->picture().pixel(at)));
+}
