@@ -621,7 +621,8 @@ void TfrmMain::updateScrollBar() {
     int total = 0;
     for (int line = 0; line < kPileLines; ++line) {
         const QRect r = s.renderer->pileArea(s.engine, pileOfLine(line));
-        if (!r.isEmpty()) total = std::max(total, r.bottom() + 1 + s.engine.game.scrollOffset);
+        if (!r.isEmpty() && r.right() > 0 && r.left() < table_->width())
+            total = std::max(total, r.bottom() + 1 + s.engine.game.scrollOffset);
     }
     total += 5;
     const int view = table_->height();
