@@ -3,6 +3,7 @@
 
 #include "engine/actions_internal.h"
 #include "engine/family_hooks.h"
+#include "engine/redeal.h"
 #include "engine/rule_codes.h"
 #include "engine/rules.h"
 
@@ -241,7 +242,7 @@ bool pressedRedeal(Engine& e, bool style) {
     e.host().stockPressed(false);
     pushStep(e);
     ++e.game.passNumber;
-    recordEffect(e, "003");
+    if (!style || redealCountsPass(e.params[prm::RedealStyle])) recordEffect(e, "003");
     if (style) {
         if (!e.play.hooks->redealStyle(e)) {
             --e.game.passNumber;

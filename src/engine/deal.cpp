@@ -1,6 +1,7 @@
 // Distributing the deal array over the piles, and the new-game procedure.
 #include "engine/deal.h"
 
+#include "engine/actions.h"
 #include "engine/deal_internal.h"
 #include "engine/rules.h"
 #include "engine/score.h"
@@ -313,7 +314,8 @@ bool newGame(Engine& e, const NewGameOptions& options) {
     e.stockDeals = 0;
     e.undoLog.clear();
     e.redoLog.clear();
-    e.undoMade = e.redoMade = false;
+    e.state.write(field::UndoMade, "0");
+    e.state.write(field::RedoMade, "0");
     e.hintHistory.clear();
 
     if (options.dealAnew) {
@@ -334,6 +336,7 @@ bool newGame(Engine& e, const NewGameOptions& options) {
 
     e.flags.set(StateFlag::InProgress);
     e.flags.clear(StateFlag::Won);
+    beginPlay(e); // the click-to-move setting in force for this game
     if (!e.flags.test(StateFlag::ClockRuns)) {
         e.clockStart = std::chrono::system_clock::now();
         e.flags.set(StateFlag::ClockRuns);

@@ -8,6 +8,7 @@
 #include "engine/rule_params.h"
 #include "engine/state_record.h"
 #include "engine/table.h"
+#include "engine/undo_log.h"
 
 #include <chrono>
 #include <cstdint>
@@ -45,9 +46,9 @@ public:
     std::chrono::system_clock::time_point clockStart{};
     long long elapsedSeconds = 0;
 
-    // Undo and redo logs (positions, newest last) and the marks that undo sets.
-    std::vector<Snapshot> undoLog, redoLog;
-    bool undoMade = false, redoMade = false;
+    // Undo and redo logs (positions, newest last, with their side effects); the
+    // marks of an undo or redo just made are in the state record.
+    UndoLog undoLog, redoLog;
     // Preferences, undo steps and hand-over points of the player actions.
     PlayState play;
 

@@ -2,6 +2,8 @@
 
 #include "engine/end_game.h"
 #include "engine/engine.h"
+#include "engine/redeal.h"
+#include "engine/undo.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,6 +20,11 @@ bool sameKey(std::string_view a, std::string_view b) {
 } // namespace
 
 bool Preferences::set(std::string_view key, std::string_view value) {
+    if (sameKey(key, "Undo_Enabled")) {
+        if (value != "0" && value != "1" && value != "2") return false;
+        undoPolicy = value[0];
+        return true;
+    }
     if (value != "Y" && value != "N") return false;
     const bool on = value == "Y";
     struct Entry {
@@ -35,6 +42,7 @@ bool Preferences::set(std::string_view key, std::string_view value) {
         {"Automatic_FaceUp", &Preferences::automaticFaceUp},
         {"Redeal_Animation", &Preferences::redealAnimation},
         {"ShowPilesSize", &Preferences::showPilesSize},
+        {"ConfirmQuitGame", &Preferences::confirmQuitGame},
     };
     for (const Entry& entry : kEntries) {
         if (!sameKey(entry.key, key)) continue;
@@ -47,43 +55,23 @@ bool Preferences::set(std::string_view key, std::string_view value) {
 // --- undo steps ---------------------------------------------------------------
 
 void UndoSteps::push(Engine& e) {
-    e.undoLog.push_back(makeSnapshot(e.table, e.cards));
-    effects_.resize(e.undoLog.size() - 1);
-    effects_.emplace_back();
-    e.undoMade = false;
+    e.undoLog.push(e.table, e.cards, discardsOnFirstFoundation(e));
+    e.state.write(field::UndoMade, "0");
 }
 
-void UndoSteps::withdraw(Engine& e) {
-    if (e.undoLog.empty()) return;
-    e.undoLog.pop_back();
-    effects_.resize(e.undoLog.size());
-}
+void UndoSteps::withdraw(Engine& e) { e.undoLog.withdraw(); }
 
-void UndoSteps::record(Engine& e, std::string_view code) {
-    if (e.undoLog.empty()) return;
-    effects_.resize(e.undoLog.size());
-    std::string& entry = effects_.back();
-    if (entry.find(code) == std::string::npos) entry += code;
-}
+void UndoSteps::record(Engine& e, std::string_view code) { e.undoLog.record(code); }
 
-int UndoSteps::count(const Engine& e, std::string_view code) const {
-    int n = 0;
-    const std::size_t steps = std::min(effects_.size(), e.undoLog.size());
-    for (std::size_t i = 0; i < steps; ++i)
-        for (std::size_t at = 0; at + 3 <= effects_[i].size(); at += 3)
-            n += effects_[i].compare(at, 3, code) == 0;
-    return n;
-}
+int UndoSteps::count(const Engine& e, std::string_view code) const { return e.undoLog.count(code); }
 
-void UndoSteps::clearRedo(Engine& e) {
-    e.redoLog.clear();
-}
+void UndoSteps::clearRedo(Engine& e) { e.redoLog.clear(); }
 
-int UndoSteps::size(const Engine& e) const {
-    return static_cast<int>(e.undoLog.size());
-}
+int UndoSteps::size(const Engine& e) const { return e.undoLog.size(); }
 
 // --- the plain game ---------------------------------------------------------
+
+bool PlayHooks::redealStyle(Engine& e) { return runRedealStyle(e); }
 
 bool PlayHooks::winTest(const Engine& e) {
     return plainWinTest(e);

@@ -32,14 +32,17 @@ struct Preferences {
     // Not a setting: the ticked state of the autoplay command, which the
     // program keeps per game.
     bool autoplay = false;
+    // Undo_Enabled: '0' unlimited undo and redo, '1' one of each between moves, '2' none.
+    char undoPolicy = '0';
+    bool confirmQuitGame = true; // ConfirmQuitGame
 
-    // Sets a preference from its settings key and text ("Y"/"N"); false when
-    // the key is unknown or the value is not "Y" or "N".
+    // Sets a preference from its settings key and text ("Y"/"N", or "0"/"1"/"2"
+    // for Undo_Enabled); false when the key is unknown or the value does not fit.
     bool set(std::string_view key, std::string_view value);
 };
 
-// Where the actions push their undo steps. The undo and redo commands own the
-// logs; the default keeps whole positions in Engine::undoLog.
+// Where the actions push their undo steps: the default keeps whole positions in
+// Engine::undoLog (foundation 1 stored empty where it holds discards).
 class UndoSteps {
 public:
     virtual ~UndoSteps() = default;
@@ -56,14 +59,11 @@ public:
     virtual void clearRedo(Engine& e);
 
     int size(const Engine& e) const;
-
-private:
-    std::vector<std::string> effects_; // one entry per step of Engine::undoLog
 };
 
 // The parts of the engine that the actions hand over to. The defaults play the
-// plain game: the plain win test and score (end_game.h), no redeal style, no
-// autoplay. The program and the special families replace what they own.
+// plain game: the plain win test and score (end_game.h), the redeal styles
+// (redeal.h), no autoplay. The program and the special families replace what they own.
 class PlayHooks {
 public:
     virtual ~PlayHooks() = default;
@@ -72,7 +72,7 @@ public:
     // Recomputes, stores and shows the score.
     virtual void recomputeScore(Engine& e);
     // Runs the redeal style of parameter 17; false when it did nothing.
-    virtual bool redealStyle(Engine&) { return false; }
+    virtual bool redealStyle(Engine& e);
     // One autoplay pass; true when it moved something.
     virtual bool autoplayPass(Engine&) { return false; }
     // The game is won or left.

@@ -29,6 +29,8 @@ inline constexpr StateField RunCounter2{116, 4};
 inline constexpr StateField ScoreMode{120, 2};
 inline constexpr StateField Score{122, 6};
 inline constexpr StateField CardSize{128, 1};
+inline constexpr StateField UndoMade{138, 1}; // "1" right after an undo
+inline constexpr StateField RedoMade{139, 1}; // "1" right after a redo
 inline constexpr StateField GameNumber{153, 15};
 inline constexpr StateField GameName{189, 50};
 inline constexpr StateField BookmarkFile{701, 200};

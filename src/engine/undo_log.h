@@ -51,6 +51,9 @@ public:
     // Reads them back; false (and the log unchanged) when they are malformed.
     bool importSections(std::span<const std::string> lines);
 
+    // The 71 snapshot lines of step k (0 the oldest).
+    std::vector<std::string> stepLines(int k) const { return lines(steps_.at(k)); }
+
     // The side-effect text: each step's codes followed by a comma.
     std::string effectsText() const;
 

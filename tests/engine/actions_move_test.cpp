@@ -26,8 +26,8 @@ TEST_F(Actions, BlockMovesFaceUpAndTheUncoveredCardTurnsUpInTheSameStep) {
     ASSERT_TRUE(moveCard(e, card("KS"), "Fila2"));
     EXPECT_EQ(e.table.tableau[1].text(), "052012");
     EXPECT_TRUE(e.cards.faceUp(card("4H")));
-    ASSERT_EQ(e.undoLog.size(), 1u);
-    EXPECT_EQ(e.undoLog[0][snapshotLine(tableau(0))], "004005210121");
+    ASSERT_EQ(e.undoLog.size(), 1);
+    EXPECT_EQ(e.undoLog.stepLines(0)[snapshotLine(tableau(0))], "004005210121");
     EXPECT_TRUE(has("Tableau"));
     EXPECT_EQ(e.game.moveCounter, 1);
     // Not with the preference off.
@@ -76,7 +76,7 @@ TEST_F(Actions, FirstMoveRulesOfParameters42And43) {
     // Every empty pile got a card from the stock, in the same undo step.
     EXPECT_EQ(e.table.tableau[0].text(), "045");
     EXPECT_EQ(e.table.tableau[2].text(), "044");
-    EXPECT_EQ(e.undoLog.size(), 1u);
+    EXPECT_EQ(e.undoLog.size(), 1);
 }
 
 TEST_F(Actions, WasteTurnsTheStockCountAndRedealsInTwoSteps) {
@@ -143,7 +143,7 @@ TEST_F(Spider, OneClickDealsARowAsOneUndoStep) {
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(e.cards.faceUp(e.table.tableau[i].top()));
     EXPECT_EQ(e.table.tableau[0].top(), card("JH"));
-    EXPECT_EQ(e.undoLog.size(), 1u);
+    EXPECT_EQ(e.undoLog.size(), 1);
     // Code 2: no row while a pile is empty.
     setRange(prm::TableauStockDeal, 10, 2);
     fila(4, "");
@@ -257,7 +257,7 @@ TEST_F(Actions, MoreStockDeals) {
     EXPECT_TRUE(e.table.tableau[0].empty());
     EXPECT_EQ(e.table.tableau[1].text(), "016");
     EXPECT_EQ(e.table.tableau[3].text(), "014");
-    EXPECT_EQ(e.undoLog.size(), 1u);
+    EXPECT_EQ(e.undoLog.size(), 1);
 }
 
 TEST_F(Actions, StockDealsWithTheWasteInPlay) {
@@ -278,7 +278,7 @@ TEST_F(Actions, StockDealsWithTheWasteInPlay) {
     fila(2, "");
     pile(kStock, "#AS #2S");
     pile(kWaste, "3S 4S 5S");
-    const std::size_t steps = e.undoLog.size();
+    const int steps = e.undoLog.size();
     ASSERT_TRUE(stockClick(e));
     EXPECT_EQ(e.table.tableau[0].size(), 3);
     EXPECT_EQ(e.table.tableau[1].size(), 3);
@@ -302,7 +302,7 @@ TEST_F(Actions, ReserveRowsOfRedealStyle18) {
     fila(3, "");
     EXPECT_FALSE(stockClick(e));
     EXPECT_EQ(host.messages.back(), "Fill in any gaps in the tableau before dealing.");
-    EXPECT_EQ(e.undoLog.size(), 1u); // the refused deal left no step
+    EXPECT_EQ(e.undoLog.size(), 1); // the refused deal left no step
 }
 
 TEST_F(Actions, StockClickPreChecksOfSpecialCodes) {
@@ -335,10 +335,10 @@ TEST_F(Actions, HoleFillOfCode80) {
     EXPECT_EQ(e.table.tableau[0].text(), "028006030");
     EXPECT_EQ(e.table.tableau[1].text(), "005032004");
     EXPECT_EQ(e.table.tableau[2].text(), "003002001");
-    EXPECT_EQ(e.undoLog.size(), 1u);
+    EXPECT_EQ(e.undoLog.size(), 1);
     // Nothing to fill and an empty stock: no step is left behind.
     EXPECT_FALSE(stockClick(e));
-    EXPECT_EQ(e.undoLog.size(), 1u);
+    EXPECT_EQ(e.undoLog.size(), 1);
 }
 
 TEST_F(Actions, DrawRuleOfCountTestMinus17) {
@@ -351,7 +351,7 @@ TEST_F(Actions, DrawRuleOfCountTestMinus17) {
     EXPECT_FALSE(takeBlock(e, card("QH"), false));
     EXPECT_EQ(e.table.tableau[0].text(), "052050012");
     EXPECT_EQ(e.game.specialCounters[0], 1);
-    EXPECT_EQ(e.undoLog.size(), 1u);
+    EXPECT_EQ(e.undoLog.size(), 1);
     EXPECT_EQ(e.play.undo->count(e, "004"), 1);
     EXPECT_FALSE(takeBlock(e, card("JS"), false));
     EXPECT_EQ(host.messages.back(), "Only one Draw is permitted.");

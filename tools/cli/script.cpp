@@ -2,6 +2,8 @@
 
 #include "engine/actions.h"
 #include "engine/deal.h"
+#include "engine/end_game.h"
+#include "engine/undo.h"
 #include "engine/rules.h"
 #include "engine/score.h"
 
@@ -86,8 +88,8 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
     if (cmd == "deal") {
         if (argc != 0) return usage("no arguments");
         e.params = loaded_;
-        newGame(e);
-        beginPlay(e);
+        if (!newGame(e)) return fail("no game to deal: the number of cards (index 378) is not set");
+        if (now_ < e.clockStart) now_ = e.clockStart;
         return {};
     }
     if (cmd == "clear") {
@@ -214,6 +216,51 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
     if (cmd == "score") {
         if (argc != 0) return usage("no arguments");
         out_ << currentScore(e) << '\n';
+        return {};
+    }
+    if (cmd == "undo" || cmd == "redo") {
+        if (argc != 0) return usage("no arguments");
+        const bool done = cmd == "undo" ? undo(e) : redo(e);
+        out_ << (done ? "done" : "refused") << '\n';
+        return {};
+    }
+    if (cmd == "redeal") {
+        if (argc != 0) return usage("no arguments");
+        if (!e.table.stock().empty()) return fail("the stock is not empty: use \"stock\"");
+        bool done = stockClick(e);
+        done = releaseStock(e) || done;
+        out_ << (done ? "done" : "nothing") << '\n';
+        return {};
+    }
+    if (cmd == "clock") {
+        long long seconds = 0;
+        if (argc != 1 || !integer(w[1], seconds) || seconds < 0 || seconds > 1'000'000)
+            return usage("a number of seconds, 0 to 1000000");
+        now_ += std::chrono::seconds(seconds);
+        clockTick(e, now_);
+        return {};
+    }
+    if (cmd == "end") {
+        if (argc != 0) return usage("no arguments");
+        struct Record : GameResults {
+            bool told = false, won = false;
+            long long seconds = 0;
+            void gameLog(bool w, long long s, std::time_t) override {
+                told = true;
+                won = w;
+                seconds = s;
+            }
+        } record;
+        GameEndUi ui;
+        const bool inProgress = e.flags.test(StateFlag::InProgress);
+        const long long score = currentScore(e);
+        const bool won = endGame(e, record, ui, now_);
+        if (!inProgress) {
+            out_ << "no game in progress\n";
+            return {};
+        }
+        out_ << "won " << yesNo(won) << " seconds " << e.elapsedSeconds << " score " << score
+             << (record.told ? "" : " (not counted)") << '\n';
         return {};
     }
     if (cmd == "won") {

@@ -6,6 +6,7 @@
 #include "cli/stream_host.h"
 #include "engine/engine.h"
 
+#include <chrono>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -40,6 +41,8 @@ private:
     StreamHost host_;
     Engine engine_;
     RuleParams loaded_;
+    // The script's own clock: `clock SECONDS` moves it on.
+    std::chrono::system_clock::time_point now_{};
 };
 
 } // namespace vellamor::cli
