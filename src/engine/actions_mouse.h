@@ -3,6 +3,7 @@
 // on the table comes from a geometry interface that the layout implements.
 #pragma once
 
+#include "engine/geometry.h"
 #include "engine/pile.h"
 #include "engine/table.h"
 
@@ -12,12 +13,6 @@ namespace vellamor {
 
 class Engine;
 
-struct Point {
-    int x = 0, y = 0;
-};
-struct Rect {
-    int x = 0, y = 0, w = 0, h = 0;
-};
 // Area in which two rectangles overlap (0 when they do not).
 long long overlapArea(const Rect& a, const Rect& b);
 

@@ -3,6 +3,7 @@
 // scroll offset taken off).
 #pragma once
 
+#include "engine/geometry.h"
 #include "engine/pile.h"
 
 namespace vellamor {
@@ -24,11 +25,6 @@ void setCardSpacing(Engine& engine, char sizeLetter);
 // The layout style of a pile: tableau parameter 3 (11: per pile), foundations
 // parameter 4, reserves parameter 5; the stock group has none (0).
 int pileStyle(const Engine& engine, PileId pile);
-
-struct Point {
-    int x = 0, y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 // The place of the card that has `above` cards above it (0: the top card). With
 // `oneMore`, the place where a further card would lie on that card.
