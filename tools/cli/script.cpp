@@ -4,6 +4,9 @@
 #include "engine/deal.h"
 #include "engine/end_game.h"
 #include "engine/undo.h"
+#include "layout/card_position.h"
+#include "layout/layout.h"
+#include "layout/table_geometry.h"
 #include "engine/rules.h"
 #include "engine/score.h"
 
@@ -263,12 +266,71 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
              << (record.told ? "" : " (not counted)") << '\n';
         return {};
     }
+    if (cmd == "table") {
+        long long width = 0, height = 0;
+        if (argc != 3 || w[1].size() != 1 || std::string_view("NMBSX").find(w[1][0]) == std::string_view::npos ||
+            !integer(w[2], width) || !integer(w[3], height) || width < 100 || width > 10000 ||
+            height < 100 || height > 10000)
+            return usage("a card size N, M, B, S or X and the table's width and height, 100-10000");
+        cardSize_ = w[1][0];
+        tableWidth_ = static_cast<int>(width);
+        tableHeight_ = static_cast<int>(height);
+        return {};
+    }
+    if (cmd == "hit") {
+        long long x = 0, y = 0;
+        if (argc != 2 || !integer(w[1], x) || !integer(w[2], y)) return usage("x and y in pixels");
+        layOut();
+        CardPlace place;
+        if (!hitTest(e, static_cast<int>(x), static_cast<int>(y), place, true)) {
+            out_ << "none\n";
+            return {};
+        }
+        out_ << pileName(place.pile) << ' ' << codeText(place.card) << ' ' << place.above << ' '
+             << place.at.x << ' ' << place.at.y << '\n';
+        return {};
+    }
+    if (cmd == "drop") {
+        int card = 0;
+        long long x = 0, y = 0;
+        if (argc != 3 || !cardArg(w[1], card) || !integer(w[2], x) || !integer(w[3], y))
+            return usage("a card code 1-212 and the x and y of its new top-left corner");
+        layOut();
+        CardPlace place;
+        if (!placeOfCard(e, card, place) && !e.table.waste().contains(card))
+            return fail("card " + codeText(card) + " lies on no pile that can be picked up");
+        if (e.table.waste().top() == card) place.at = cardPosition(e, kWaste, 0);
+        // Pick the block up one pixel inside its bottom card and let go so that
+        // the card's corner lands on (x, y).
+        LayoutGeometry geometry(e);
+        PlayerInput input(e, geometry);
+        input.mouseDown(MouseButton::Left, false, place.at.x + 1, place.at.y + 1);
+        const bool inHand = input.cardInHand() == card;
+        input.mouseMove(static_cast<int>(x) + 1, static_cast<int>(y) + 1);
+        const bool done = input.mouseUp(static_cast<int>(x) + 1, static_cast<int>(y) + 1);
+        out_ << (inHand && done ? "done" : "refused") << '\n';
+        return {};
+    }
     if (cmd == "won") {
         if (argc != 0) return usage("no arguments");
         out_ << yesNo(e.flags.test(StateFlag::Won)) << '\n';
         return {};
     }
     return fail("unknown command \"" + std::string(cmd) + "\"");
+}
+
+void ScriptRunner::layOut() {
+    const CardSize size = cardSizeOf(cardSize_);
+    setCardSpacing(engine_, size.letter);
+    LayoutInput in;
+    in.cardWidth = size.width;
+    in.cardHeight = size.height;
+    in.tableWidth = in.screenWidth = tableWidth_;
+    in.windowHeight = in.clientHeight = in.screenHeight = tableHeight_;
+    in.statusAllowance = 20;
+    in.usableHeight = tableHeight_ - in.statusAllowance;
+    in.topOffset = 28;
+    layoutTable(engine_, in);
 }
 
 ScriptResult ScriptRunner::run(std::istream& in) {

@@ -41,6 +41,10 @@ private:
     StreamHost host_;
     Engine engine_;
     RuleParams loaded_;
+    // The table size for `hit` and `drop` (`table SIZE W H`).
+    char cardSize_ = 'B';
+    int tableWidth_ = 1024, tableHeight_ = 768;
+    void layOut();
     // The script's own clock: `clock SECONDS` moves it on.
     std::chrono::system_clock::time_point now_{};
 };
