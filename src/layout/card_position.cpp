@@ -81,6 +81,17 @@ int stepAfter(const Engine& e, PileKind kind, int style, const Pile& pile, int i
     }
 }
 
+// The place of the next card of a fan, `step` further on.
+void advance(Point& at, Fan fan, int step) {
+    switch (fan) {
+    case Fan::Down: at.y += step; break;
+    case Fan::Across:
+    case Fan::Row: at.x += step; break;
+    case Fan::Leftwards: at.x -= step; break;
+    default: break;
+    }
+}
+
 // Place of the card at unit index j of the winding pile (tableau pile 1).
 Point windingPlace(const Engine& e, const Pile& pile, int j, Point base) {
     const TMainGame& g = e.game;
@@ -176,13 +187,7 @@ Point cardPosition(const Engine& e, PileId pileId, int above, bool oneMore) {
     if (fan == Fan::Winding) return windingPlace(e, pile, oneMore ? n - above : n - 1 - above, at);
     for (int i = 0; i < counted; ++i) {
         const int step = stepAfter(e, pileId.kind, style, pile, i);
-        switch (fan) {
-        case Fan::Down: at.y += step; break;
-        case Fan::Across:
-        case Fan::Row: at.x += step; break;
-        case Fan::Leftwards: at.x -= step; break;
-        default: break;
-        }
+        advance(at, fan, step);
     }
     if (pileId.kind == PileKind::Tableau && style == 1)
         at.x += irregularOffset(e, pileId.index, oneMore ? r + 1 : r);
@@ -272,13 +277,7 @@ bool hitFannedPile(const Engine& e, PileId id, int x, int y, CardPlace& out, boo
             out = {id, pile[i], n - 1 - i, at};
             return true;
         }
-        switch (fan) {
-        case Fan::Down: at.y += step; break;
-        case Fan::Across:
-        case Fan::Row: at.x += step; break;
-        case Fan::Leftwards: at.x -= step; break;
-        default: break;
-        }
+        advance(at, fan, step);
     }
     return false;
 }
