@@ -337,6 +337,7 @@ bool newGame(Engine& e, const NewGameOptions& options) {
     e.flags.set(StateFlag::InProgress);
     e.flags.clear(StateFlag::Won);
     beginPlay(e); // the click-to-move setting in force for this game
+    e.play.hooks->recomputeScore(e); // a plain one-deck game starts at -52
     if (!e.flags.test(StateFlag::ClockRuns)) {
         e.clockStart = std::chrono::system_clock::now();
         e.flags.set(StateFlag::ClockRuns);

@@ -112,7 +112,7 @@ TEST(DealingStyle, BottomCardOfferedToTheFoundationOfItsPile) { // style 7
         EXPECT_EQ(rank(f.top()), k + 1);
         EXPECT_EQ(e.table.tableau[k].size(), 3);
     }
-    EXPECT_EQ(e.state.readInt(field::Score), 5 * moved);
+    EXPECT_EQ(e.state.readInt(field::Score), -52 + 5 * moved);
     EXPECT_EQ(cardsOnTable(e).size(), 52u);
 }
 

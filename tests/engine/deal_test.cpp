@@ -264,9 +264,10 @@ TEST(Deal, FreeingScansMoveAcesAndScore) {
             }
             onFoundations += f.size();
         }
-        // The Ace of hearts is foundation 1's base card; every card freed after it scores.
+        // The Ace of hearts is foundation 1's base card; the game starts with the
+        // score of the cards the deal put on the foundations.
         EXPECT_EQ(e.table.foundations[0].base(), 1);
-        EXPECT_EQ(e.state.readInt(field::Score), 5 * (onFoundations - 1));
+        EXPECT_EQ(e.state.readInt(field::Score), -52 + 5 * onFoundations);
         for (int i = 0; i < 4; ++i)
             for (CardCode c : e.table.tableau[i]) EXPECT_NE(rank(c), kAce);
     }
@@ -377,8 +378,8 @@ TEST(NewGame, ResetsTheGameAndDeals) {
     EXPECT_EQ(e.game.specialCounters[0], 0);
     EXPECT_EQ(e.game.specialCounters[2], 7); // the deal of the games that use them sets these
     EXPECT_EQ(e.stockDeals, 0);
-    EXPECT_EQ(e.state.readInt(field::Score), 0);
-    EXPECT_EQ(host.lastScore, 0);
+    EXPECT_EQ(e.state.readInt(field::Score), -52); // the position's score after the deal
+    EXPECT_EQ(host.lastScore, -52);
     EXPECT_NE(e.state.read(field::GameNumber), "77");
     EXPECT_TRUE(e.flags.test(StateFlag::InProgress));
     EXPECT_TRUE(e.flags.test(StateFlag::ClockRuns));
