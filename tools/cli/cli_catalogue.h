@@ -5,7 +5,9 @@
 
 #include "catalogue/catalogue.h"
 #include "cli/commands.h"
+#include "engine/engine.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,31 @@ inline bool parseGameId(const std::string& text, int& id) {
         if (c < '0' || c > '9') return false;
         id = id * 10 + (c - '0');
     }
+    return true;
+}
+
+// Loads the rule parameters of catalogue game `idText` into `engine.params`
+// and names the game in the state record, for `--game ID [--catalogue FILE]`.
+// On failure the reason goes to `err` as "vellamor-cli COMMAND: ..." lines and
+// the result is false; nothing may be dealt then.
+inline bool loadCatalogueGame(Engine& engine, const std::string& idText,
+                              const std::string& cataloguePathGiven, const char* command,
+                              std::ostream& err) {
+    int id = 0;
+    if (!parseGameId(idText, id)) {
+        err << "vellamor-cli " << command << ": the game id \"" << idText
+            << "\" must be a number\n";
+        return false;
+    }
+    CollectingHost catalogueHost;
+    catalogue::Catalogue cat(cataloguePath(cataloguePathGiven), engine.game, catalogueHost);
+    if (!cat.loadGameList() || !cat.loadRuleParams(engine.params, id)) {
+        for (const std::string& m : catalogueHost.messages)
+            err << "vellamor-cli " << command << ": " << m << '\n';
+        return false;
+    }
+    engine.state.writeInt(field::GameId, id);
+    engine.state.write(field::GameName, cat.name(id));
     return true;
 }
 

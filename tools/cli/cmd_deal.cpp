@@ -57,20 +57,7 @@ int cmdDeal(const Args& args, std::ostream& out, std::ostream& err) {
     StreamHost host(err);
     Engine engine(&host);
     if (haveGame) {
-        int id = 0;
-        if (!parseGameId(gameText, id)) {
-            err << "vellamor-cli deal: the game id \"" << gameText << "\" must be a number\n";
-            return 2;
-        }
-        CollectingHost catalogueHost;
-        catalogue::Catalogue cat(cataloguePath(cataloguePathGiven), engine.game, catalogueHost);
-        if (!cat.loadGameList() || !cat.loadRuleParams(engine.params, id)) {
-            for (const std::string& m : catalogueHost.messages)
-                err << "vellamor-cli deal: " << m << '\n';
-            return 2;
-        }
-        engine.state.writeInt(field::GameId, id);
-        engine.state.write(field::GameName, cat.name(id));
+        if (!loadCatalogueGame(engine, gameText, cataloguePathGiven, "deal", err)) return 2;
     } else if (const ParamFileResult r = readParamFile(paramsPath, engine.params); !r.ok) {
         err << "vellamor-cli deal: " << r.error << '\n';
         return 2;

@@ -1,5 +1,7 @@
-// `run --params FILE [--number N] SCRIPT`: plays a script of actions and
-// queries against a game (SCRIPT a file, or - for standard input).
+// `run --params FILE [--number N] SCRIPT` or
+// `run --game ID [--catalogue FILE] [--number N] SCRIPT`: plays a script of
+// actions and queries against a game (SCRIPT a file, or - for standard input).
+#include "cli/cli_catalogue.h"
 #include "cli/commands.h"
 #include "cli/param_file.h"
 #include "cli/script.h"
@@ -12,17 +14,32 @@
 namespace vellamor::cli {
 
 namespace {
+
+constexpr const char* kUsage =
+    "usage: vellamor-cli run --params FILE [--number N] SCRIPT\n"
+    "       vellamor-cli run --game ID [--catalogue FILE] [--number N] SCRIPT\n";
+
 int cmdRun(const Args& args, std::ostream& out, std::ostream& err) {
-    std::string paramsPath, number = "0", script;
-    bool haveScript = false;
+    std::string paramsPath, number = "0", script, gameText, cataloguePathGiven;
+    bool haveScript = false, haveGame = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--params" || a == "--number") {
+        if (a == "--params" || a == "--number" || a == "--game" || a == "--catalogue") {
             if (i + 1 >= args.size()) {
                 err << "vellamor-cli run: " << a << " needs a value\n";
                 return 2;
             }
-            (a == "--params" ? paramsPath : number) = args[++i];
+            const std::string& value = args[++i];
+            if (a == "--params") {
+                paramsPath = value;
+            } else if (a == "--number") {
+                number = value;
+            } else if (a == "--game") {
+                gameText = value;
+                haveGame = true;
+            } else {
+                cataloguePathGiven = value;
+            }
         } else if (!haveScript && (a == "-" || !a.starts_with("--"))) {
             script = a;
             haveScript = true;
@@ -31,8 +48,10 @@ int cmdRun(const Args& args, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
-    if (paramsPath.empty() || !haveScript) {
-        err << "usage: vellamor-cli run --params FILE [--number N] SCRIPT\n";
+    // Exactly one source of rule parameters; --catalogue only with --game.
+    if (paramsPath.empty() == !haveGame || !haveScript ||
+        (!cataloguePathGiven.empty() && !haveGame)) {
+        err << kUsage;
         return 2;
     }
     const auto digits = gameNumberDigits(number);
@@ -41,10 +60,19 @@ int cmdRun(const Args& args, std::ostream& out, std::ostream& err) {
             << "\" must be made of digits only\n";
         return 2;
     }
-    RuleParams params;
-    if (const ParamFileResult r = readParamFile(paramsPath, params); !r.ok) {
-        err << "vellamor-cli run: " << r.error << '\n';
-        return 2;
+    ScriptRunner runner(out);
+    if (haveGame) {
+        Engine& engine = runner.engine();
+        if (!loadCatalogueGame(engine, gameText, cataloguePathGiven, "run", err)) return 2;
+        const RuleParams loaded = engine.params;
+        runner.setParams(loaded);
+    } else {
+        RuleParams params;
+        if (const ParamFileResult r = readParamFile(paramsPath, params); !r.ok) {
+            err << "vellamor-cli run: " << r.error << '\n';
+            return 2;
+        }
+        runner.setParams(params);
     }
     std::ifstream file;
     if (script != "-") {
@@ -54,8 +82,6 @@ int cmdRun(const Args& args, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
-    ScriptRunner runner(out);
-    runner.setParams(params);
     runner.setGameNumber(gameNumberText(*digits));
     const ScriptResult r = runner.run(script == "-" ? std::cin : file);
     if (!r.ok) {
@@ -66,10 +92,11 @@ int cmdRun(const Args& args, std::ostream& out, std::ostream& err) {
     }
     return 0;
 }
+
 } // namespace
 
 VELLAMOR_CLI_COMMAND("run", cmdRun,
-                     "--params FILE [--number N] SCRIPT   play a script of actions and queries (- "
-                     "reads standard input)");
+                     "--params FILE | --game ID [--catalogue FILE], [--number N] SCRIPT   play a "
+                     "script of actions and queries (- reads standard input)");
 
 } // namespace vellamor::cli
