@@ -70,6 +70,15 @@ TEST(PlayChecks, EveryScriptPrintsItsExpectedOutput) {
     }
 }
 
+// A game is added together with the check of how it plays.
+TEST(PlayChecks, EveryGameHasAPlayCheck) {
+    for (const auto& e : fs::directory_iterator(kGamesFolder)) {
+        if (e.path().extension() != ".game") continue;
+        EXPECT_TRUE(fs::exists(kPlayFolder / (e.path().stem().string() + ".script")))
+            << "no play check for " << e.path().filename();
+    }
+}
+
 // `run --game` deals the catalogue game: the same position as `deal --game`.
 TEST(RunCommand, PlaysAGameOfTheCatalogue) {
     const std::string script = writeTempFile("show.script", "deal\nshow\n");
