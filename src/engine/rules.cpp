@@ -89,6 +89,9 @@ MovingBlock movingBlock(const Engine& e, int card) {
         const Pile& p = e.table.pile(*m.from);
         m.position = p.find(card);
         m.count = p.size() - m.position;
+        // A reserve whose every card is free to take (a bouquet) gives its cards
+        // one at a time, whatever lies above them.
+        if (m.from->kind == PileKind::Reserve && e.params[prm::ReserveTakeRule] == -11) m.count = 1;
     }
     return m;
 }
