@@ -20,6 +20,16 @@ TEST(LayoutCommand, PrintsTheShownPiles) {
     EXPECT_EQ(lines.back().rfind("Fila10 ", 0), 0u);
 }
 
+TEST(LayoutCommand, CatalogueGames) {
+    const CliResult r = runCli({"layout", "--game", "0", "--size", "M", "--width", "640", "--height", "480"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.lines().size(), 2u + 4u + 7u); // Klondike: stock, waste, foundations, tableau
+    const CliResult bad = runCli({"layout", "--game", "7999"});
+    EXPECT_NE(bad.status, 0);
+    EXPECT_FALSE(bad.err.empty());
+    EXPECT_NE(runCli({"layout", "--game", "0", "--params", kSpider}).status, 0); // one or the other
+}
+
 TEST(LayoutCommand, BadArgumentsAreRefused) {
     struct Case {
         std::vector<std::string> args;

@@ -1,4 +1,5 @@
 // `layout --params FILE --size B --width W --height H`: where every shown pile lies.
+#include "cli/cli_catalogue.h"
 #include "cli/commands.h"
 #include "cli/param_file.h"
 #include "cli/stream_host.h"
@@ -50,7 +51,7 @@ void printPile(const Engine& e, std::ostream& out, PileId id) {
 }
 
 int cmdLayout(const Args& args, std::ostream& out, std::ostream& err) {
-    std::string paramsPath, sizeText = "B";
+    std::string paramsPath, gameId, catalogueFile, sizeText = "B";
     int width = 1024, height = 768;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -61,6 +62,10 @@ int cmdLayout(const Args& args, std::ostream& out, std::ostream& err) {
         const std::string& v = args[++i];
         if (a == "--params") {
             paramsPath = v;
+        } else if (a == "--game") {
+            gameId = v;
+        } else if (a == "--catalogue") {
+            catalogueFile = v;
         } else if (a == "--size") {
             sizeText = v;
         } else if (a == "--width" || a == "--height") {
@@ -74,8 +79,9 @@ int cmdLayout(const Args& args, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
-    if (paramsPath.empty()) {
-        err << "usage: vellamor-cli layout --params FILE [--size N|M|B|S|X] [--width W] [--height H]\n";
+    if (paramsPath.empty() == gameId.empty()) {
+        err << "usage: vellamor-cli layout (--game ID [--catalogue FILE] | --params FILE) "
+               "[--size N|M|B|S|X] [--width W] [--height H]\n";
         return 2;
     }
     if (sizeText.size() != 1 || std::string("NMBSX").find(sizeText[0]) == std::string::npos) {
@@ -84,7 +90,9 @@ int cmdLayout(const Args& args, std::ostream& out, std::ostream& err) {
     }
     StreamHost host(err);
     Engine engine(&host);
-    if (const ParamFileResult r = readParamFile(paramsPath, engine.params); !r.ok) {
+    if (!gameId.empty()) {
+        if (!loadCatalogueGame(engine, gameId, catalogueFile, "layout", err)) return 2;
+    } else if (const ParamFileResult r = readParamFile(paramsPath, engine.params); !r.ok) {
         err << "vellamor-cli layout: " << r.error << '\n';
         return 2;
     }
@@ -101,6 +109,7 @@ int cmdLayout(const Args& args, std::ostream& out, std::ostream& err) {
 } // namespace
 
 VELLAMOR_CLI_COMMAND("layout", cmdLayout,
-                     "--params FILE [--size B] [--width W --height H]   where every shown pile lies");
+                     "(--game ID | --params FILE) [--size B] [--width W --height H]   where every "
+                     "shown pile lies");
 
 } // namespace vellamor::cli
