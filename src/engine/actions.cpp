@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <span>
 
 namespace vellamor {
 
@@ -549,7 +550,7 @@ bool allFaceUp(const Engine& e, const MovingBlock& m) {
 }
 
 // Whether the source lets the card go by an automatic move.
-bool sourceAllows(Engine& e, const MovingBlock& m) {
+bool sourceAllows(const Engine& e, const MovingBlock& m) {
     const Pile& pile = e.table.pile(*m.from);
     switch (m.from->kind) {
     case PileKind::Waste: return m.single();
@@ -615,6 +616,41 @@ PickUp pickUp(Engine& e, int card) {
     case PileKind::Reserve: return reserveGives(e, m) ? PickUp::Yes : PickUp::No;
     default: return PickUp::No;
     }
+}
+
+int automaticTargets(const Engine& e, int card, const AutoTargets& targets,
+                     std::span<PileId> out) {
+    if (!isCard(card) || !e.cards.faceUp(card)) return 0;
+    const MovingBlock m = movingBlock(e, card);
+    if (!m.from || !sourceAllows(e, m)) return 0;
+    const bool firstMoveRule =
+        e.params[prm::FirstMoveToFoundation] == 1 && e.game.moveCounter == 0;
+    int n = 0;
+    const auto offer = [&](PileId target) {
+        if (n >= static_cast<int>(out.size())) return;
+        if (firstMoveRule && (target.kind != PileKind::Foundation || !m.fromTableau())) return;
+        if (shown(e, target) && pileAccepts(e, target, m)) out[n++] = target;
+    };
+    const int toFoundations = e.params[prm::AutoMovesToFoundations];
+    if (targets.foundations && m.single() && (toFoundations == 0 || toFoundations == 1) &&
+        !(targets.autoplay && foundationsWaitForBases(e))) {
+        const int count = std::clamp(e.params[prm::Foundations], 0, kFoundationCount);
+        for (int f = 0; f < count; ++f)
+            if (!(toFoundations == 1 && e.table.foundations[f].empty())) offer(foundation(f));
+    }
+    if (targets.tableau) {
+        for (int i = 0; i < e.tableauCount(); ++i)
+            if (!e.table.tableau[i].empty() && tableau(i) != *m.from) offer(tableau(i));
+        for (int i = 0; i < e.tableauCount(); ++i)
+            if (e.table.tableau[i].empty()) offer(tableau(i));
+    }
+    if (targets.reserves && m.single()) {
+        const int count = std::clamp(e.params[prm::Reserves], 0, kReserveCount);
+        for (int r = 0; r < count; ++r)
+            offer(reserve(r));
+    }
+    if (targets.tableau && *m.from != kWaste) offer(kWaste);
+    return n;
 }
 
 bool automaticMove(Engine& e, int card, const AutoTargets& targets) {

@@ -6,6 +6,7 @@
 #include "engine/pile.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -70,6 +71,12 @@ struct AutoTargets {
 };
 // The automatic move of a double-click, right-click or autoplay.
 bool automaticMove(Engine& e, int card, const AutoTargets& targets);
+// The targets that the automatic move would try for the card, in its order,
+// without moving anything (the hints and the demo): the source must let the
+// card go and each target must accept it. Writes at most out.size() targets
+// and returns how many; a pending hint does not restrict them.
+int automaticTargets(const Engine& e, int card, const AutoTargets& targets,
+                     std::span<PileId> out);
 // The automatic move with the targets that the preferences choose.
 bool doubleClickMove(Engine& e, int card);
 bool rightClickMove(Engine& e, int card);

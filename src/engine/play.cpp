@@ -1,6 +1,8 @@
 #include "engine/play.h"
 
+#include "engine/autoplay.h"
 #include "engine/end_game.h"
+#include "engine/hints.h"
 #include "engine/engine.h"
 #include "engine/redeal.h"
 #include "engine/undo.h"
@@ -81,8 +83,10 @@ void PlayHooks::recomputeScore(Engine& e) {
     vellamor::recomputeScore(e);
 }
 
-void PlayHooks::cancelTutor(Engine& e) {
-    e.game.tutorMode = 0;
-}
+bool PlayHooks::autoplayPass(Engine& e) { return vellamor::autoplayPass(e); }
+
+void PlayHooks::cancelTutor(Engine& e) { cancelTutorMode(e); }
+
+void PlayHooks::showLegalMove(Engine& e) { vellamor::showLegalMove(e, false); }
 
 } // namespace vellamor

@@ -35,6 +35,7 @@ struct Preferences {
     // Undo_Enabled: '0' unlimited undo and redo, '1' one of each between moves, '2' none.
     char undoPolicy = '0';
     bool confirmQuitGame = true; // ConfirmQuitGame
+    bool irregularPiles = false; // Piles_TT other than "N": fanned tableau piles drawn untidily
 
     // Sets a preference from its settings key and text ("Y"/"N", or "0"/"1"/"2"
     // for Undo_Enabled); false when the key is unknown or the value does not fit.
@@ -63,7 +64,8 @@ public:
 
 // The parts of the engine that the actions hand over to. The defaults play the
 // plain game: the plain win test and score (end_game.h), the redeal styles
-// (redeal.h), no autoplay. The program and the special families replace what they own.
+// (redeal.h), the autoplay pass and the hint search (autoplay.h, hints.h). The
+// program and the special families replace what they own.
 class PlayHooks {
 public:
     virtual ~PlayHooks() = default;
@@ -73,16 +75,16 @@ public:
     virtual void recomputeScore(Engine& e);
     // Runs the redeal style of parameter 17; false when it did nothing.
     virtual bool redealStyle(Engine& e);
-    // One autoplay pass; true when it moved something.
-    virtual bool autoplayPass(Engine&) { return false; }
+    // One autoplay pass; true when it moved something (autoplay.h).
+    virtual bool autoplayPass(Engine& e);
     // The game is won or left.
     virtual void endGame(Engine&) {}
-    // A hint or the demo is cancelled by a mouse down.
+    // A hint or the demo is cancelled by a mouse down (hints.h: cancelTutorMode).
     virtual void cancelTutor(Engine& e);
     // Shows the suggested stock move (tutor mode 1).
     virtual void showStockHint(Engine&) {}
-    // Shows a legal move ("m").
-    virtual void showLegalMove(Engine&) {}
+    // Shows a legal move ("m"; hints.h: showLegalMove).
+    virtual void showLegalMove(Engine& e);
 };
 
 // The state of the player's hand between mouse events.
