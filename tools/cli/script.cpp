@@ -1,6 +1,9 @@
 #include "cli/script.h"
 
 #include "engine/actions.h"
+#include "engine/autoplay.h"
+#include "engine/demo.h"
+#include "engine/hints.h"
 #include "engine/deal.h"
 #include "engine/end_game.h"
 #include "engine/undo.h"
@@ -51,6 +54,12 @@ const char* yesNo(bool b) {
     return b ? "yes" : "no";
 }
 
+// A hint as the driver prints it: card, where it lies, where it goes.
+std::string hintText(const Hint& h) {
+    if (h.kind == HintKind::Stock) return "0 Mazzo Mazzo";
+    return std::to_string(h.card) + ' ' + pileName(h.from) + ' ' + pileName(h.target);
+}
+
 struct LineError {
     std::string text;
 };
@@ -92,6 +101,7 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
         if (argc != 0) return usage("no arguments");
         e.params = loaded_;
         if (!newGame(e)) return fail("no game to deal: the number of cards (index 378) is not set");
+        e.game.dealShown = 1; // no deal animation here: the deal is shown at once
         if (now_ < e.clockStart) now_ = e.clockStart;
         return {};
     }
@@ -309,6 +319,41 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
         input.mouseMove(static_cast<int>(x) + 1, static_cast<int>(y) + 1);
         const bool done = input.mouseUp(static_cast<int>(x) + 1, static_cast<int>(y) + 1);
         out_ << (inHand && done ? "done" : "refused") << '\n';
+        return {};
+    }
+    if (cmd == "autoplay") {
+        if (argc > 1 || (argc == 1 && w[1] != "on" && w[1] != "off"))
+            return usage("nothing, \"on\" or \"off\"");
+        const bool on = argc == 0 || w[1] == "on";
+        out_ << setAutoplay(e, on) << '\n';
+        return {};
+    }
+    if (cmd == "hint") {
+        if (argc != 0) return usage("no arguments");
+        const bool found = showLegalMove(e);
+        const auto h = found ? shownHint(e) : std::nullopt;
+        if (!h)
+            out_ << "none\n";
+        else
+            out_ << hintText(*h) << '\n';
+        return {};
+    }
+    if (cmd == "demo") {
+        long long max = 0;
+        if (argc > 1 || (argc == 1 && (!integer(w[1], max) || max < 1 || max > 1000000)))
+            return usage("nothing or a number of moves 1-1000000");
+        if (!e.flags.test(StateFlag::InProgress)) return fail("no game in progress: \"deal\" first");
+        class Lines final : public DemoHost {
+        public:
+            explicit Lines(std::ostream& out) : out_(out) {}
+            void requestStep(int) override {}
+            void aboutToMove(const Hint& h) override { out_ << "demo: " << hintText(h) << '\n'; }
+
+        private:
+            std::ostream& out_;
+        } lines(out_);
+        const DemoRun run = runDemo(e, static_cast<int>(max), &lines);
+        out_ << run.moves << " moves, won " << yesNo(run.won) << '\n';
         return {};
     }
     if (cmd == "won") {
