@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "shell/tutor.h"
 #include "shell/advanced_form.h"
 #include "shell/layout_bridge.h"
 #include "shell/msg_advice.h"
@@ -107,6 +108,15 @@ class WindowHooks final : public PlayHooks {
 public:
     explicit WindowHooks(TfrmMain& w) : w_(w) {}
     void endGame(Engine& e) override { w_.endCurrentGame(e); }
+    void showLegalMove(Engine& e) override {
+        if (tutor) tutor->showLegalMoveCommand();
+        else PlayHooks::showLegalMove(e);
+    }
+    void cancelTutor(Engine& e) override {
+        if (tutor) tutor->cancelTutor();
+        else PlayHooks::cancelTutor(e);
+    }
+    Tutor* tutor = nullptr; // autoplay, hints and the demo on this window
 
 private:
     TfrmMain& w_;
@@ -141,6 +151,7 @@ struct MainState {
     // A drag in progress: the pile the block left.
     std::optional<PileId> dragPile;
     std::unique_ptr<PlayHooks> hooks;
+    std::unique_ptr<Tutor> tutor;
     Table before;
     CardRecords beforeCards;
 
@@ -291,6 +302,11 @@ bool TfrmMain::FormCreate() {
         rm(QStringLiteral("VELLAMOR.DLL"));
     }
 
+    s_->tutor = std::make_unique<Tutor>(*this);
+    static_cast<WindowHooks*>(s_->hooks.get())->tutor = s_->tutor.get();
+    connect(action("mnuAutoplay"), &QAction::triggered, this, [this](bool on) { s_->tutor->autoplayCommand(on); });
+    connect(action("mnuShowLegalMove"), &QAction::triggered, this, [this] { s_->tutor->showLegalMoveCommand(); });
+    connect(action("mnuGameDemo"), &QAction::triggered, this, [this] { s_->tutor->demoCommand(); });
     Timer1_ = new QTimer(this);
     Timer1_->setInterval(1000);
     connect(Timer1_, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
@@ -498,6 +514,7 @@ void TfrmMain::showTime() {
 
 void TfrmMain::Timer1Timer() {
     if (paused_) return;
+    if (s_->tutor) s_->tutor->timerTick();
     if (s_->engine.flags.test(StateFlag::ClockRuns)) {
         clockTick(s_->engine, Clock::now());
         showTime();
@@ -570,6 +587,7 @@ bool TfrmMain::startGame(int id) {
     if (scrBarMain_) scrBarMain_->setValue(0);
     layoutTable();
     redrawTable();
+    if (s.tutor) s.tutor->gameDealt();
     showScore();
     showTime();
     updateCaption();
@@ -609,6 +627,7 @@ void TfrmMain::redrawTable() {
     MainState& s = *s_;
     if (!s.renderer || !table_) return;
     s.renderer->redrawAll(s.engine);
+    if (s.tutor) s.tutor->tableRedrawn();
     table_->setTableImage(&s.renderer->table());
     updateScrollBar();
     table_->update();
@@ -666,6 +685,7 @@ void TfrmMain::updateCommands() {
     action("mnuShowHiddenCards")->setEnabled(inProgress);
     for (const char* name : {"mnuGameStatistics", "mnuHiScores", "mnuLogStatistics", "mnuOverallChampions"})
         action(name)->setEnabled(statisticsDisabled());
+    if (s_->tutor) s_->tutor->updateCommands();
 }
 
 // ---- the mouse and the keys --------------------------------------------------------
