@@ -255,6 +255,8 @@ bool plainStockClick(Engine& e) {
 bool stockClick(Engine& e) {
     const RuleParams& p = e.params;
     Table& t = e.table;
+    // A game whose first move must go from the tableau to a foundation deals nothing before it.
+    if (p[prm::FirstMoveToFoundation] == 1 && e.game.moveCounter == 0) return false;
     switch (p[prm::Special]) {
     case 4:
     case 67:
