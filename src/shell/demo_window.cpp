@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QIcon>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -77,14 +78,25 @@ void TfrmDemo::showForDemo() {
     btnPause_->setChecked(false);
     setLabelsEnabled(true);
     lblMovesValue_->setText(QStringLiteral("0"));
-    if (!placed_ && parentWidget()) {
-        // Tutor_Demo_Form_Left and _Top default: 10, and 15 above the main window's bottom.
-        adjustSize();
-        const QRect main = parentWidget()->geometry();
-        move(main.left() + 10, main.top() + main.height() - height() - 15);
+    show();
+    if (!placed_) {
+        // Placed once it has its shown size: the default top depends on it.
+        const int mainHeight = parentWidget() ? parentWidget()->frameGeometry().height() : 0;
+        if (readPlace) move(readPlace(mainHeight, frameGeometry().height()));
         placed_ = true;
     }
-    show();
+}
+
+void TfrmDemo::setPictures(const QPixmap& play, const QPixmap& pause, const QPixmap& stop) {
+    const auto set = [](QToolButton* b, const QPixmap& pm) {
+        if (pm.isNull()) return;
+        b->setIcon(QIcon(pm));
+        b->setIconSize(pm.size());
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    };
+    set(btnPlay_, play);
+    set(btnPause_, pause);
+    set(btnStop_, stop);
 }
 
 void TfrmDemo::pressPlay() {
@@ -152,6 +164,7 @@ void TfrmDemo::closeEvent(QCloseEvent* e) {
     demo_.stop();
     if (demo_.running()) demo_.step(); // ends it
     if (onClosed) onClosed();
+    if (writePlace) writePlace(pos());
     e->accept();
 }
 

@@ -1,10 +1,12 @@
-// TfrmDemo (Part 13.4): the tool window of the game demo with its move count and
+// TfrmDemo: the tool window of the game demo with its move count and
 // description, Play, Pause and Stop, and Close. It serves the demo's requests
 // for pauses with a single-shot timer (the engine never waits).
 #pragma once
 
 #include "engine/demo.h"
 
+#include <QPixmap>
+#include <QPoint>
 #include <QWidget>
 #include <functional>
 
@@ -25,6 +27,13 @@ public:
     std::function<void()> onClosed;   // cancels every tutor mode
     std::function<void()> onStep;     // the table changed: redraw
     std::function<void()> onFinished; // the demo ended
+    // The saved place (Tutor_Demo_Form_Left and _Top, the defaults worked out
+    // from the two heights), read at the first showing; written at closing.
+    std::function<QPoint(int mainHeight, int demoHeight)> readPlace;
+    std::function<void(QPoint)> writePlace;
+
+    // The buttons' pictures (a null picture leaves the button's name).
+    void setPictures(const QPixmap& play, const QPixmap& pause, const QPixmap& stop);
 
     // The window as the demo shows it: Play and Pause up, labels enabled, count 0.
     void showForDemo();

@@ -19,6 +19,7 @@ std::array<QLineF, 3> arrowStrokes(QPointF from, QPointF to) {
 }
 
 HintArrow::HintArrow(QWidget* table) : QWidget(table) {
+    setObjectName(QStringLiteral("hintArrow"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(table->rect());

@@ -1,4 +1,4 @@
-// The arrow of a shown hint (Part 2.7), drawn over the table: a 4-pixel line from
+// The arrow of a shown hint, drawn over the table: a 4-pixel line from
 // the card to the target with a head of two 35-pixel strokes at 15 degrees, first
 // as a dotted grey shadow 4 pixels right and down, then solid yellow.
 #pragma once

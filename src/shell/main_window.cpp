@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "shell/tutor.h"
+#include "shell/demo_window.h"
 #include "shell/advanced_form.h"
 #include "shell/layout_bridge.h"
 #include "shell/msg_advice.h"
@@ -302,7 +303,7 @@ bool TfrmMain::FormCreate() {
         rm(QStringLiteral("VELLAMOR.DLL"));
     }
 
-    s_->tutor = std::make_unique<Tutor>(*this);
+    s_->tutor = std::make_unique<Tutor>(*this, *s_->folder, &s_->host, s_->packs ? &*s_->packs : nullptr);
     static_cast<WindowHooks*>(s_->hooks.get())->tutor = s_->tutor.get();
     connect(action("mnuAutoplay"), &QAction::triggered, this, [this](bool on) { s_->tutor->autoplayCommand(on); });
     connect(action("mnuShowLegalMove"), &QAction::triggered, this, [this] { s_->tutor->showLegalMoveCommand(); });
@@ -1463,6 +1464,12 @@ void TfrmMain::closeEvent(QCloseEvent* ev) {
         ev->accept();
         return;
     }
+    // A running demo is stopped first; the window stays.
+    if (s.tutor && s.tutor->demoWindow().demo().running()) {
+        s.tutor->cancelTutor();
+        ev->ignore();
+        return;
+    }
     bool confirmQuit = false;
     {
         store::Settings cfg(*s.folder, nullptr);
@@ -1475,6 +1482,7 @@ void TfrmMain::closeEvent(QCloseEvent* ev) {
     }
     // Closing: settle the game, stop the sounds, write what is kept.
     closing_ = true;
+    if (s.tutor) s.tutor->cancelTutor();
     if (paused_) setPaused(false);
     settleGame();
     if (s.sounds) s.sounds->stop();

@@ -10,13 +10,66 @@
 #include "shell/main_window.h"
 #include "shell/table_view.h"
 
+#include "catalogue/catalogue.h"
+#include "engine/state_record.h"
+#include "render/image_packs.h"
+#include "store/settings.h"
+
 #include <QAction>
+#include <QPixmap>
 #include <QTimer>
 
 namespace vellamor::shell {
 
-Tutor::Tutor(TfrmMain& w) : w_(w) {
+namespace {
+
+// The autoplay choices of section "Autoplay" as the catalogue reads and writes them.
+class SettingsAutoplay final : public catalogue::AutoplaySettings {
+public:
+    explicit SettingsAutoplay(store::Settings& s) : s_(s) {}
+    std::optional<std::string> read(std::string_view key) const override {
+        if (!s_.keyExists(store::section::kAutoplay, key)) return std::nullopt;
+        return s_.readString(store::section::kAutoplay, key, "");
+    }
+    void write(std::string_view key, std::string_view value) override {
+        s_.writeString(store::section::kAutoplay, key, value);
+    }
+
+private:
+    store::Settings& s_;
+};
+
+QPixmap packPicture(const render::ImagePacks* packs, const char* name) {
+    QImage img;
+    if (!packs || !packs->loadBitmap(img, name)) return {};
+    QPixmap pm = QPixmap::fromImage(img);
+    // Pack bitmaps without alpha take the colour of their corner as transparent.
+    if (!img.hasAlphaChannel()) pm.setMask(pm.createMaskFromColor(img.pixelColor(0, 0), Qt::MaskInColor));
+    return pm;
+}
+
+} // namespace
+
+Tutor::Tutor(TfrmMain& w, const store::DataFolder& folder, store::StoreHost* host,
+             const render::ImagePacks* packs)
+    : folder_(folder), host_(host), w_(w) {
     demo_ = new TfrmDemo(&w, w.engine());
+    demo_->setPictures(packPicture(packs, "BTN_PLAY"), packPicture(packs, "BTN_PAUSE"),
+                       packPicture(packs, "BTN_STOP"));
+    demo_->readPlace = [this](int mainHeight, int demoHeight) {
+        store::SettingContext ctx;
+        ctx.mainWindowHeight = mainHeight;
+        ctx.demoWindowHeight = demoHeight;
+        store::Settings cfg(folder_, host_, ctx);
+        return QPoint(static_cast<int>(cfg.integer(store::key::Tutor_Demo_Form_Left)),
+                      static_cast<int>(cfg.integer(store::key::Tutor_Demo_Form_Top)));
+    };
+    demo_->writePlace = [this](QPoint at) {
+        store::Settings cfg(folder_, host_);
+        cfg.setInteger(store::key::Tutor_Demo_Form_Left, at.x());
+        cfg.setInteger(store::key::Tutor_Demo_Form_Top, at.y());
+        cfg.commit();
+    };
     arrow_ = new HintArrow(w.table());
     demo_->onPlay = [this] { demoCommand(); };
     demo_->onClosed = [this] { cancelTutor(); };
@@ -37,9 +90,31 @@ Engine& Tutor::engine() {
     return w_.engine();
 }
 
+std::unique_ptr<store::Settings> Tutor::settings() const {
+    return std::make_unique<store::Settings>(folder_, host_);
+}
+
+int Tutor::autoplayMode() const {
+    return static_cast<int>(settings()->integer(store::key::AutoPlay_All_Games));
+}
+
+void Tutor::setAutoplayChecked(bool on) {
+    engine().play.prefs.autoplay = on;
+    if (QAction* a = w_.action("mnuAutoplay")) a->setChecked(on);
+}
+
 void Tutor::autoplayCommand(bool checked) {
     Engine& e = engine();
-    if (e.game.tutorMode != 0) cancelTutor();
+    if (e.game.tutorMode != 0 || demo_->isVisible()) cancelTutor();
+    QAction* a = w_.action("mnuAutoplay");
+    if (a && a->isChecked() != checked) a->setChecked(checked);
+    // Kept for this game when the choice is made per game.
+    if (a && a->isEnabled() && autoplayMode() == PerGame) {
+        auto cfg = settings();
+        SettingsAutoplay choices(*cfg);
+        catalogue::storeAutoplayPreference(choices, static_cast<int>(e.state.readInt(field::GameId)), checked);
+        cfg->commit();
+    }
     const int moved = setAutoplay(e, checked);
     if (moved > 0) w_.redrawTable();
     w_.showScore();
@@ -118,6 +193,15 @@ void Tutor::tableRedrawn() {
 
 void Tutor::gameDealt() {
     Engine& e = engine();
+    const int mode = autoplayMode();
+    e.game.autoplaySetting = static_cast<TMainGame::i16>(mode);
+    if (mode == PerGame) {
+        auto cfg = settings();
+        const SettingsAutoplay choices(*cfg);
+        setAutoplayChecked(catalogue::autoplayPreference(choices, static_cast<int>(e.state.readInt(field::GameId))));
+    } else if (mode == OffAtStart) {
+        setAutoplayChecked(false);
+    }
     e.game.dealShown = 1;
     QTimer::singleShot(800, &w_, [this] {
         if (runAutoplay(engine()) > 0) w_.redrawTable();
