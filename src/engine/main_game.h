@@ -9,6 +9,51 @@
 
 namespace vellamor {
 
+// Irregular piles: 7 rows of 13 horizontal shifts in pixels for the cards of
+// fanned tableau piles, drawn anew from the engine's random generator at each
+// new game and kept for the whole game (undo, redo and a new layout leave it).
+struct IrregularOffsets {
+    std::array<std::array<std::int8_t, 13>, 7> rows{};
+
+    // Shift of card r (1 = the bottom card) of tableau pile `pile` (0-based):
+    // piles 1-7 have their own rows, the others share rows 2-7; columns repeat
+    // after the thirteenth card.
+    int offset(int pile, int r) const {
+        if (pile < 0 || r < 1) return 0;
+        const int row = pile < 7 ? pile : pile % 6;
+        int column = r - 1;
+        if (column > 12) column %= 12;
+        return rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    }
+
+    // A new table: the first card of every row stays in place, the others move
+    // between one pixel left and two right, runs of one direction kept short.
+    template <class RandomEngine>
+    void draw(RandomEngine& rng) {
+        auto random3 = [&rng] { return static_cast<int>(rng() % 4u); };
+        for (auto& row : rows) {
+            row[0] = 0;
+            int before = random3(), sum = 0;
+            for (std::size_t i = 1; i < row.size(); ++i) {
+                int c = random3();
+                if ((before > 2 && c > 2) || (c > 0 && c <= 2 && before <= 2)) c = 0;
+                const int d = c < 3 ? c : -1;
+                sum += d;
+                int shift = d;
+                if (sum >= 3) {
+                    shift = d - 2;
+                    sum -= 2;
+                } else if (sum < -2) {
+                    shift = d + 2;
+                    sum += 2;
+                }
+                row[i] = static_cast<std::int8_t>(shift);
+                before = c;
+            }
+        }
+    }
+};
+
 class TMainGame {
 public:
     using i16 = std::int16_t;
@@ -75,6 +120,7 @@ public:
     i16 clickToMoveSetting = 0, clickToMove = 0;
     i16 selection = 0, selectionStep = 0;
     std::array<i16, 2> pendingRedraws{};
+    IrregularOffsets irregular; // shifts of irregular piles for the game in play
 
     // --- card spacing of fanned piles, set with the card pictures --------------
     i16 style6Step = 0;          // cards of style 6 lie this far apart across

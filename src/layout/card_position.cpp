@@ -173,7 +173,10 @@ int pileStyle(const Engine& e, PileId pile) {
     }
 }
 
-int irregularOffset(const Engine&, int, int) { return 0; }
+int irregularOffset(const Engine& e, int pile, int r) {
+    if (!e.play.prefs.irregularPiles) return 0;
+    return e.game.irregular.offset(pile, r);
+}
 
 Point cardPosition(const Engine& e, PileId pileId, int above, bool oneMore) {
     const Pile& pile = e.table.pile(pileId);

@@ -30,8 +30,8 @@ int pileStyle(const Engine& engine, PileId pile);
 // `oneMore`, the place where a further card would lie on that card.
 Point cardPosition(const Engine& engine, PileId pile, int above, bool oneMore = false);
 
-// The irregular shift of card r (1 = bottom) of tableau pile `pile` when the
-// piles are drawn untidily; the table drawing keeps the offsets for the game.
+// The irregular shift of card r (1 = bottom) of tableau pile `pile`: the game's
+// table of shifts (TMainGame::irregular) while the "Piles_TT" preference is on, else 0.
 int irregularOffset(const Engine& engine, int pile, int r);
 
 struct CardPlace {

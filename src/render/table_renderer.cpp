@@ -70,39 +70,6 @@ QColor highlightColour(int index) {
     return colours[std::clamp(index, 0, 14)];
 }
 
-IrregularTable IrregularTable::generate(std::mt19937_64& rng) {
-    IrregularTable t;
-    auto random = [&](int n) { return int(rng() % std::uint64_t(n + 1)); };
-    for (auto& row : t.offsets) {
-        row[0] = 0;
-        int b = random(3), sum = 0;
-        for (int i = 1; i <= 12; ++i) {
-            int c = random(3);
-            if ((b > 2 && c > 2) || (c > 0 && c <= 2 && b <= 2)) c = 0;
-            const int d = c < 3 ? c : -1;
-            sum += d;
-            if (sum >= 3) {
-                row[std::size_t(i)] = d - 2;
-                sum -= 2;
-            } else if (sum < -2) {
-                row[std::size_t(i)] = d + 2;
-                sum += 2;
-            } else {
-                row[std::size_t(i)] = d;
-            }
-            b = c;
-        }
-    }
-    return t;
-}
-
-int IrregularTable::offset(int pile, int k) const {
-    const int row = pile < 7 ? pile + 1 : pile % 6 + 1;
-    int col = k - 1;
-    if (col > 12) col %= 12;
-    return offsets[std::size_t(row - 1)][std::size_t(std::clamp(col, 0, 12))];
-}
-
 TableRenderer::TableRenderer(const CardImages& images, MarkSource marks)
     : images_(images), marks_(std::move(marks)) {}
 
@@ -130,10 +97,7 @@ QPoint TableRenderer::pilePosition(const Engine& e, PileId pile) const {
 QPoint TableRenderer::cardPosition(const Engine& e, PileId pile, int index) const {
     const Pile& cards = e.table.pile(pile);
     const Point p = vellamor::cardPosition(e, pile, std::max(0, cards.size() - 1 - index), false);
-    QPoint at(p.x, p.y + e.game.scrollOffset);
-    if (pile.kind == PileKind::Tableau && options_.irregularPiles && e.params[prm::TableauStyle] == 1)
-        at.rx() += irregular_.offset(pile.index, index + 1);
-    return at;
+    return {p.x, p.y + e.game.scrollOffset};
 }
 
 bool TableRenderer::stacked(const Engine& e, PileId pile) const {
@@ -362,8 +326,12 @@ void TableRenderer::drawShadow(const QRect& card) {
     }
 }
 
-void TableRenderer::redrawAll(const Engine& e) {
+void TableRenderer::newLayout() {
     tableHeight_ = 0;
+    lastAreas_.fill(QRect());
+}
+
+void TableRenderer::redrawAll(const Engine& e) {
     for (int line = 0; line < kPileLines; ++line) lastAreas_[std::size_t(line)] = pileArea(e, pileOfLine(line));
     {
         QPainter p(&table_);

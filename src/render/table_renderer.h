@@ -1,6 +1,7 @@
 // Drawing the table: the background bitmap, the table bitmap with every pile,
-// partial repaints of changed piles, the running table height, irregular piles,
-// the completed-foundation highlight, shadows and inverted selections.
+// partial repaints of changed piles, the running table height, the completed-
+// foundation highlight, shadows and inverted selections. Every card lies where
+// the layout's cardPosition puts it (irregular piles included).
 #pragma once
 
 #include "render/card_images.h"
@@ -12,7 +13,6 @@
 
 #include <array>
 #include <functional>
-#include <random>
 #include <string_view>
 
 namespace vellamor {
@@ -25,18 +25,9 @@ namespace vellamor::render {
 struct RenderOptions {
     bool showHidden = false;   // the view of "Show hidden cards"
     bool shadows = true;       // Cards_Shadowed other than "N"
-    bool irregularPiles = false; // Piles_TT other than "N"
     int highlightMark = 1;     // HighLights_Foundations_Mark 0-5
     int highlightColour = 5;   // HighLights_Foundations_Color 0-14
     bool preview = false;      // the open-game dialog's preview (thinner stacks)
-};
-
-// The 7 × 13 horizontal offsets of irregular piles; drawn anew at each new game.
-struct IrregularTable {
-    std::array<std::array<int, 13>, 7> offsets{};
-    static IrregularTable generate(std::mt19937_64& rng);
-    // Offset of card k (1-based) of tableau pile p (0-based).
-    int offset(int pile, int k) const;
 };
 
 QColor highlightColour(int index);
@@ -52,8 +43,6 @@ public:
     const QImage& table() const { return table_; }
     void setOptions(const RenderOptions& o) { options_ = o; }
     const RenderOptions& options() const { return options_; }
-    void setIrregularTable(const IrregularTable& t) { irregular_ = t; }
-    const IrregularTable& irregularTable() const { return irregular_; }
 
     // Background, marks and all piles in the drawing order, then the highlight.
     void redrawAll(const Engine& engine);
@@ -67,7 +56,11 @@ public:
     // The card picture of a code (jokers included); null for a hole.
     const QImage* faceOf(int code) const;
 
-    // Running maximum of the bottom edges drawn (plus the scroll offset).
+    // The piles were laid out anew (new game, card size, window size): the
+    // table height starts again and the areas of the old places are forgotten.
+    void newLayout();
+    // Running maximum, since the last new layout, of the bottom edges of the
+    // cards and marks drawn, in table coordinates: what the scroll range covers.
     int tableHeight() const { return tableHeight_; }
     // Area the pile covers on the table as it is now; empty for a hidden pile.
     QRect pileArea(const Engine& engine, PileId pile) const;
@@ -89,7 +82,6 @@ private:
     const CardImages& images_;
     MarkSource marks_;
     RenderOptions options_;
-    IrregularTable irregular_;
     QImage background_, table_;
     int tableHeight_ = 0;
     // Where each pile was last drawn (stock group, foundations, tableau, reserves).

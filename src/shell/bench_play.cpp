@@ -1,16 +1,16 @@
 #include "shell/bench_play.h"
 
-#include "shell/layout_bridge.h"
 #include "shell/main_window.h"
 
 #include "engine/engine.h"
+#include "layout/card_position.h"
 #include "engine/rules.h"
 
 namespace vellamor::shell {
 
 namespace {
 QPoint centreOfTop(const Engine& e, PileId p) {
-    const bridge::XY at = bridge::cardAt(e, p, 0);
+    const Point at = cardPosition(e, p, 0);
     return {at.x + e.game.cardWidth / 2, at.y + e.game.cardHeight / 2};
 }
 } // namespace

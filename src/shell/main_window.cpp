@@ -3,7 +3,7 @@
 #include "shell/tutor.h"
 #include "shell/demo_window.h"
 #include "shell/advanced_form.h"
-#include "shell/layout_bridge.h"
+#include "shell/card_fit.h"
 #include "shell/msg_advice.h"
 #include "shell/program_host.h"
 #include "shell/status_bar.h"
@@ -19,6 +19,7 @@
 #include "engine/engine.h"
 #include "engine/game_clock.h"
 #include "engine/score.h"
+#include "layout/card_position.h"
 #include "layout/layout.h"
 #include "render/card_images.h"
 #include "render/image_packs.h"
@@ -69,6 +70,7 @@ constexpr const char* kVersion = "13.0";
 constexpr const char* kHomePage = "https://vellamor2003.org/";
 constexpr const char* kNewsPage = "https://vellamor2003.org/news.html";
 constexpr int kWheelStep = 60;
+constexpr int kTableSlack = 80; // rows of background below the lowest card
 
 // The preferences the player actions read, by their settings keys.
 constexpr std::string_view kPlayPreferences[] = {
@@ -135,6 +137,7 @@ struct MainState {
     render::ImageChoice choice;
     render::BackgroundChoice background;
     render::RenderOptions renderOptions;
+    render::ScreenFit screenFit; // the player's card set while a game needs smaller cards
     std::unique_ptr<render::CardImageLoader> loader;
     std::unique_ptr<render::MarkCache> marks;
     std::unique_ptr<render::TableRenderer> renderer;
@@ -419,12 +422,12 @@ void TfrmMain::readPreferences(store::Settings& cfg) {
 
     render::RenderOptions ro;
     ro.shadows = cfg.text(key::Cards_Shadowed) != "N"; // the lift of lifted cards follows it
-    ro.irregularPiles = cfg.text(key::Piles_TT) != "N";
     ro.highlightMark = static_cast<int>(cfg.integer(key::HighLights_Foundations_Mark));
     ro.highlightColour = static_cast<int>(cfg.integer(key::HighLights_Foundations_Color));
     if (s.renderer) s.renderer->setOptions(ro);
     s.engine.game.dealShown = 0;
     s.renderOptions = ro;
+    s.engine.play.prefs.irregularPiles = cfg.text(key::Piles_TT) != "N";
 
     pnlTempo_->setVisible(s.showTime);
     pnlScore_->setVisible(s.showScore);
@@ -442,7 +445,6 @@ bool TfrmMain::loadImages() {
     s.marks = std::make_unique<render::MarkCache>(*s.loader, s.images, s.choice);
     s.renderer = std::make_unique<render::TableRenderer>(s.images, std::ref(*s.marks));
     s.renderer->setOptions(s.renderOptions);
-    s.renderer->setIrregularTable(render::IrregularTable::generate(s.engine.rng));
     s.engine.game.loadedFaceStyle = static_cast<TMainGame::i16>(s.choice.faceStyle);
     return true;
 }
@@ -576,8 +578,10 @@ bool TfrmMain::startGame(int id) {
     o.randomNumber = true;
     newGame(e, o);
     beginPlay(e);
-    if (e.params[prm::FaceStyle] != s.choice.faceStyle) loadImages();
-    s.renderer->setIrregularTable(render::IrregularTable::generate(e.rng));
+    e.game.irregular.draw(e.rng);
+    const int screenWidth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size().width() : 1024;
+    const bool resized = fitCardsForGame(s.screenFit, s.choice, e, s.host, screenWidth);
+    if (resized || e.params[prm::FaceStyle] != s.choice.faceStyle) loadImages();
     {
         store::Settings cfg(*s.folder, &s.host);
         cfg.setInteger(store::key::Game, id);
@@ -600,7 +604,7 @@ void TfrmMain::layoutTable() {
     MainState& s = *s_;
     if (!s.renderer || !table_) return;
     Engine& e = s.engine;
-    bridge::setSpacing(e, s.images.size.letter);
+    setCardSpacing(e, s.images.size.letter);
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1024, 768);
     LayoutInput in;
     in.cardWidth = s.images.size.width;
@@ -618,8 +622,9 @@ void TfrmMain::layoutTable() {
     in.screenWidth = screen.width();
     in.screenHeight = screen.height();
     in.cardsShadowed = s.renderOptions.shadows;
-    in.pilesIrregular = s.renderOptions.irregularPiles;
+    in.pilesIrregular = e.play.prefs.irregularPiles;
     vellamor::layoutTable(e, in);
+    s.renderer->newLayout();
     s.renderer->resize(viewW, viewH);
     paintBackground(s.renderer->background(), s.background, *s.packs, s.host);
 }
@@ -628,6 +633,12 @@ void TfrmMain::redrawTable() {
     MainState& s = *s_;
     if (!s.renderer || !table_) return;
     s.renderer->redrawAll(s.engine);
+    if (s.renderer->tableHeight() > s.renderer->table().height()) {
+        // Taller than its bitmap: room for the whole table, then draw it again.
+        s.renderer->resize(s.renderer->table().width(), s.renderer->tableHeight() + kTableSlack);
+        paintBackground(s.renderer->background(), s.background, *s.packs, s.host);
+        s.renderer->redrawAll(s.engine);
+    }
     if (s.tutor) s.tutor->tableRedrawn();
     table_->setTableImage(&s.renderer->table());
     updateScrollBar();
@@ -636,15 +647,8 @@ void TfrmMain::redrawTable() {
 
 void TfrmMain::updateScrollBar() {
     MainState& s = *s_;
-    // How tall the table is as it lies now (the renderer's own figure is a
-    // running maximum over the whole game).
-    int total = 0;
-    for (int line = 0; line < kPileLines; ++line) {
-        const QRect r = s.renderer->pileArea(s.engine, pileOfLine(line));
-        if (!r.isEmpty() && r.right() > 0 && r.left() < table_->width())
-            total = std::max(total, r.bottom() + 1 + s.engine.game.scrollOffset);
-    }
-    total += 5;
+    // The table as drawn since the last layout.
+    const int total = s.renderer->tableHeight() + 5;
     const int view = table_->height();
     const bool show = s.vertScrollBar && !fullScreen() && total > view;
     scrBarMain_->blockSignals(true);
@@ -653,7 +657,8 @@ void TfrmMain::updateScrollBar() {
     scrBarMain_->setSingleStep(kWheelStep);
     scrBarMain_->setValue(s.engine.game.scrollOffset);
     scrBarMain_->blockSignals(false);
-    if (scrBarMain_->isVisible() != show) scrBarMain_->setVisible(show);
+    // Its own state, not isVisible(): before the window first shows, no child is visible.
+    if (scrBarMain_->isHidden() == show) scrBarMain_->setVisible(show);
 }
 
 void TfrmMain::scrollTo(int offset) {
@@ -728,7 +733,7 @@ void TfrmMain::tableMouse(TableEvent ev, bool right, bool ctrl, QPoint at) {
                 QRect bounds;
                 std::vector<std::pair<int, QPoint>> cards;
                 for (int i = index; i < n; ++i) {
-                    const auto pos = bridge::cardAt(e, *pile, n - 1 - i);
+                    const Point pos = cardPosition(e, *pile, n - 1 - i);
                     const QPoint q(pos.x, pos.y);
                     cards.emplace_back(p[i], q);
                     bounds = bounds.united(QRect(q, QSize(e.game.cardWidth, e.game.cardHeight)));
@@ -760,8 +765,8 @@ void TfrmMain::tableMouse(TableEvent ev, bool right, bool ctrl, QPoint at) {
         }
         // The status bar describes the pile under the pointer.
         std::array<QString, 5> texts;
-        const bridge::Place place = bridge::hit(e, at.x(), at.y(), true);
-        if (e.flags.test(StateFlag::InProgress) && place.found) {
+        CardPlace place;
+        if (e.flags.test(StateFlag::InProgress) && hitTest(e, at.x(), at.y(), place, true)) {
             const Pile& p = e.table.pile(place.pile);
             int piles = 1;
             switch (place.pile.kind) {
@@ -826,8 +831,8 @@ void TfrmMain::stockShownPressed(bool) { redrawTable(); }
 
 void TfrmMain::revealCard(int card) {
     MainState& s = *s_;
-    const bridge::Place place = bridge::placeOf(s.engine, card);
-    if (!place.found) return;
+    CardPlace place;
+    if (!placeOfCard(s.engine, card, place)) return;
     if (const QImage* face = s.renderer->faceOf(card)) table_->setOverlay(*face, QPoint(place.at.x, place.at.y));
 }
 

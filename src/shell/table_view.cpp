@@ -1,49 +1,16 @@
 #include "shell/table_view.h"
 
-#include "shell/layout_bridge.h"
 #include "shell/main_window.h"
 
 #include "engine/actions_mouse.h"
 #include "engine/engine.h"
+#include "layout/table_geometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
 namespace vellamor::shell {
-
-namespace {
-
-// Where things lie on the table, as the layout says.
-class LayoutGeometry final : public TableGeometry {
-public:
-    explicit LayoutGeometry(const Engine& e) : e_(e) {}
-
-    Hit hitTest(int x, int y) const override {
-        Hit h;
-        const bridge::Place place = bridge::hit(e_, x, y, true);
-        if (!place.found) return h;
-        h.card = place.card;
-        h.pile = place.pile;
-        h.cardPos = {place.at.x, place.at.y};
-        const Pile& pile = e_.table.pile(place.pile);
-        const auto base = bridge::cardAt(e_, place.pile, pile.empty() ? 0 : pile.size() - 1);
-        h.pilePos = {base.x, base.y};
-        return h;
-    }
-    std::optional<Rect> topCardRect(PileId pile) const override {
-        const auto at = bridge::cardAt(e_, pile, 0);
-        if (TMainGame::hidden(at.x)) return std::nullopt;
-        return Rect{at.x, at.y, e_.game.cardWidth, e_.game.cardHeight};
-    }
-    int cardWidth() const override { return e_.game.cardWidth; }
-    int cardHeight() const override { return e_.game.cardHeight; }
-
-private:
-    const Engine& e_;
-};
-
-} // namespace
 
 TableView::TableView(TfrmMain* window, Engine& engine)
     : QWidget(window), window_(window), engine_(engine), geometry_(std::make_unique<LayoutGeometry>(engine)),
@@ -81,8 +48,11 @@ void TableView::clearOverlay() {
 
 void TableView::paintInto(QPainter& p, const QRect& area) const {
     const QImage* src = paused_ ? paused_ : table_;
-    if (src && !src->isNull()) p.drawImage(area, *src, area);
-    else p.fillRect(area, QColor(0, 128, 0));
+    // The table bitmap is in table coordinates: the window shows it from the
+    // row of the scroll position.
+    const QRect from = paused_ ? area : area.translated(0, engine_.game.scrollOffset);
+    if (!src || src->isNull() || !src->rect().contains(from)) p.fillRect(area, QColor(0, 128, 0));
+    if (src && !src->isNull()) p.drawImage(area.topLeft(), *src, from);
     if (paused_) return;
     if (!overlay_.isNull()) p.drawImage(overlayAt_, overlay_);
     if (!drag_.isNull()) p.drawImage(pointer_ - grab_, drag_);

@@ -256,41 +256,73 @@ TEST_F(RenderTest, PartialRepaintMatchesAWholeRedraw) {
     EXPECT_EQ(partial, r.table());
 }
 
-TEST(IrregularPiles, OffsetsStayForTheGameAndChangeWithANewOne) {
-    std::mt19937_64 rng(7);
-    const IrregularTable a = IrregularTable::generate(rng);
-    const IrregularTable b = IrregularTable::generate(rng);
-    EXPECT_NE(a.offsets, b.offsets);
-    for (const auto& row : a.offsets) {
-        EXPECT_EQ(row[0], 0);
-        for (int v : row) EXPECT_TRUE(v >= -3 && v <= 3) << v;
-    }
-    // Card 14 of pile 8 reads row 8 mod 6 + 1 = 3, column 13 mod 12 = 1.
-    EXPECT_EQ(a.offset(7, 14), a.offsets[2][1]);
-    EXPECT_EQ(a.offset(0, 1), 0);
-}
-
-TEST_F(RenderTest, IrregularOffsetsSurviveUndo) {
+TEST_F(RenderTest, IrregularPilesAreDrawnWhereTheLayoutPlacesThem) {
     SmallTable t;
     Engine& e = t.engine;
     const CardImages images = load('B');
     TableRenderer r(images, nullptr);
-    RenderOptions o;
-    o.irregularPiles = true;
-    r.setOptions(o);
-    std::mt19937_64 rng(3);
-    r.setIrregularTable(IrregularTable::generate(rng));
     r.resize(500, 600);
     r.background().fill(green());
-    for (int c = 1; c <= 10; ++c) e.table.tableau[0].push(c);
+    for (int c = 1; c <= 10; ++c) {
+        e.table.tableau[0].push(c);
+        e.cards.setFaceUp(c, true);
+    }
+    e.rng.seed(3);
+    e.game.irregular.draw(e.rng);
+    e.game.irregular.rows[0].fill(0);
+    e.game.irregular.rows[0][9] = 2; // only the top card, two pixels right
+    e.play.prefs.irregularPiles = true;
     r.redrawAll(e);
     const QImage first = r.table().copy();
+    // The top card's right edge is where cardPosition puts it.
+    const Point top = cardPosition(e, tableau(0), 0);
+    ASSERT_EQ(top.x, 40 + 2);
+    EXPECT_NE(first.pixel(top.x + 70, top.y + 50), green());
+    EXPECT_EQ(first.pixel(top.x + 71, top.y + 50), green());
+    EXPECT_EQ(r.pileArea(e, tableau(0)).right(), top.x + 70);
+
+    // An undo brings back the same picture: the shifts belong to the game.
     const Snapshot snap = makeSnapshot(e.table, e.cards);
     e.table.tableau[0].pop();
     r.redrawAll(e);
-    ASSERT_TRUE(restoreSnapshot(e.table, e.cards, snap)); // undo
+    ASSERT_TRUE(restoreSnapshot(e.table, e.cards, snap));
     r.redrawAll(e);
     EXPECT_EQ(first, r.table());
+
+    // With the preference off the pile is straight again.
+    e.play.prefs.irregularPiles = false;
+    r.redrawAll(e);
+    EXPECT_NE(r.table().pixel(40 + 70, top.y + 50), green());
+    EXPECT_EQ(r.table().pixel(40 + 71, top.y + 50), green());
+}
+
+TEST_F(RenderTest, TableHeightRunsUntilANewLayout) {
+    SmallTable t;
+    Engine& e = t.engine;
+    const CardImages images = load('B');
+    TableRenderer r(images, nullptr);
+    r.resize(500, 400);
+    r.background().fill(green());
+    for (int c = 1; c <= 20; ++c) {
+        e.table.tableau[0].push(c);
+        e.cards.setFaceUp(c, false);
+    }
+    r.redrawAll(e);
+    const int tall = 200 + 19 * 4 + 96; // twenty face-down cards
+    EXPECT_EQ(r.tableHeight(), tall);
+    // The pile shrinks: the height stays for the rest of this layout ...
+    while (e.table.tableau[0].size() > 1) e.table.tableau[0].pop();
+    r.redrawAll(e);
+    EXPECT_EQ(r.tableHeight(), tall);
+    // ... and a new layout starts it again from what is drawn.
+    r.newLayout();
+    r.redrawAll(e);
+    EXPECT_EQ(r.tableHeight(), 200 + 96);
+    // Scrolled, the table keeps its height in table coordinates.
+    e.game.scrollOffset = 60;
+    r.newLayout();
+    r.redrawAll(e);
+    EXPECT_EQ(r.tableHeight(), 200 + 96);
 }
 
 TEST(Background, FadeAndTiling) {

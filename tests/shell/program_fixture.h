@@ -6,6 +6,7 @@
 #include "shell/main_window.h"
 
 #include "store/data_folder.h"
+#include "store/settings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -51,8 +52,18 @@ public:
         return f.readAll().toStdString();
     }
 
-    // Creates the window as start-up does, up to showing it.
+    // Creates the window as start-up does, up to showing it. The advice on
+    // the card size (the offscreen screen is narrow) is silenced: it would
+    // stop every test at its modal box.
     std::unique_ptr<TfrmMain> start(bool show = true) {
+        QDir().mkpath(QString::fromStdString(data_));
+        {
+            store::Settings cfg(data_ + "Cfg.dat", nullptr);
+            for (const store::SettingKey* k : {&store::key::Msg_Cards_Medium_640x480, &store::key::Msg_Cards_Medium_800x600,
+                                               &store::key::Msg_Cards_Large, &store::key::Msg_Extra_Large_Cards})
+                cfg.setFlag(*k, false);
+            cfg.commit();
+        }
         StartOptions o;
         o.programFolder = program_;
         o.environment = &env_;

@@ -120,7 +120,9 @@ TEST(AdviceBoxes, AdviceShownOnceWhenTicked) {
 
 TEST(StartUp, CardSetFiveIsRewrittenAsOne) {
     ProgramFixture fx;
-    fx.writeSettings("[Preference]\r\nCard=005\r\nUserDefault=Anna\r\n");
+    // Klondike keeps the normal size on the narrow offscreen screen (Spider
+    // would take the medium set 003 there for the game).
+    fx.writeSettings("[Preference]\r\nCard=005\r\nUserDefault=Anna\r\nGame=0\r\n");
     auto w = fx.start(false);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->engine().state.readInt(field::CardSet), 1);

@@ -1,10 +1,13 @@
 // vellamor-shot --game ID --number N [--size B] [--width W --height H]
-//               [--catalogue FILE | --params FILE] [--seed S] --out FILE.png
+//               [--catalogue FILE | --params FILE] [--seed S] [--irregular Y|N] --out FILE.png
 //
 // Deals a game by id (from GAMES.DAT beside the program) or from a rule
 // parameter file, lays out the table and draws it offscreen into a PNG, so a
-// table can be looked at without a display.
+// table can be looked at without a display. Without --size the cards are the
+// program's default size fitted to a screen as wide as the picture, as the
+// program itself would show them there.
 #include "render/card_images.h"
+#include "render/card_size.h"
 #include "render/table_renderer.h"
 
 #include "catalogue/catalogue.h"
@@ -36,7 +39,8 @@ struct PrintingHost final : ImageHost, EngineHost {
 
 int usage() {
     std::cerr << "usage: vellamor-shot --game ID --number N [--size N|M|B|S|X] [--width W --height H]\n"
-                 "                     [--catalogue FILE | --params FILE] [--seed S] --out FILE.png\n";
+                 "                     [--catalogue FILE | --params FILE] [--seed S] [--irregular Y|N]\n"
+                 "                     --out FILE.png\n";
     return 2;
 }
 
@@ -46,9 +50,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     std::string game, number = "1", out, params, cataloguePath;
-    char size = 'B';
+    char size = 0; // fitted to the width
     int width = 1024, height = 768;
     unsigned long long seed = 1;
+    bool irregular = false; // "Piles_TT"; the shifts are drawn from the seed
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (i + 1 >= argc) return usage();
@@ -62,10 +67,11 @@ int main(int argc, char** argv) {
         else if (a == "--params") params = v;
         else if (a == "--catalogue") cataloguePath = v;
         else if (a == "--seed") seed = std::stoull(v);
+        else if (a == "--irregular" && (v == "Y" || v == "N")) irregular = v == "Y";
         else return usage();
     }
     if (out.empty() || game.empty() == params.empty() || width < 100 || height < 100 || width > 8000 ||
-        height > 8000 || !cardSizeClass(size) || size == 'L')
+        height > 8000 || (size != 0 && (!cardSizeClass(size) || size == 'L')))
         return usage();
     const auto digits = gameNumberDigits(number);
     if (!digits) {
@@ -86,13 +92,21 @@ int main(int argc, char** argv) {
         return 2;
     }
     engine.state.write(field::GameNumber, gameNumberText(*digits));
+    engine.rng.seed(seed);
     newGame(engine);
+    engine.game.irregular.draw(engine.rng);
+    engine.play.prefs.irregularPiles = irregular;
 
     auto packs = ImagePacks::open(folder, host);
     if (!packs) return 1;
     ImageChoice choice;
-    choice.cardSize = size;
-    choice.cardSet = (size == 'M' || size == 'N') ? 3 : 1;
+    if (size == 0) {
+        ScreenFit fit;
+        fitCardsToScreen(fit, choice, 0, engine.params[prm::WidthClass], width, host);
+    } else {
+        choice.cardSize = size;
+        choice.cardSet = (size == 'M' || size == 'N') ? 3 : 1;
+    }
     choice.faceStyle = engine.params[prm::FaceStyle];
     choice.screenWidth = width;
     CardImages images;
@@ -112,8 +126,6 @@ int main(int argc, char** argv) {
 
     MarkCache marks(loader, images, choice);
     TableRenderer renderer(images, std::ref(marks));
-    std::mt19937_64 rng(seed);
-    renderer.setIrregularTable(IrregularTable::generate(rng));
     renderer.resize(width, height);
     BackgroundChoice background;
     paintBackground(renderer.background(), background, *packs, host);
