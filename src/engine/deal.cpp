@@ -325,6 +325,7 @@ bool newGame(Engine& e, const NewGameOptions& options) {
         if (e.params.holdsGame()) e.params.restoreRanges();
         else if (!e.loadCurrentGame || !e.loadCurrentGame(e)) return false;
         e.elapsedSeconds = 0;
+        g.irregular.draw(e.rng); // the untidy piles of this game
         g.passNumber = 1;
         setScore(e, 0);
         if (options.randomNumber) {

@@ -248,7 +248,10 @@ bool hitFannedPile(const Engine& e, PileId id, int x, int y, CardPlace& out, boo
     }
 
     const Point top = cardPosition(e, id, 0);
-    const int left = std::min(base.x, top.x), right = std::max(base.x, top.x) + W;
+    // Untidy piles shift their cards by a few pixels either way.
+    const bool untidy = id.kind == PileKind::Tableau && style == 1;
+    const int slack = untidy ? 4 : 0;
+    const int left = std::min(base.x, top.x) - slack, right = std::max(base.x, top.x) + W + slack;
     const int upper = std::min(base.y, top.y), lower = std::max(base.y, top.y) + H;
     if (x < left || x >= right || y < upper || y >= lower) return false;
 
@@ -262,9 +265,11 @@ bool hitFannedPile(const Engine& e, PileId id, int x, int y, CardPlace& out, boo
         const int step = stepAfter(e, id.kind, style, pile, i);
         bool hit = false;
         switch (fan) {
-        case Fan::Down:
-            hit = x >= at.x && x < at.x + W && y >= at.y && y < at.y + (isTop ? H : step);
+        case Fan::Down: {
+            const int cx = at.x + (untidy ? irregularOffset(e, id.index, i + 1) : 0);
+            hit = x >= cx && x < cx + W && y >= at.y && y < at.y + (isTop ? H : step);
             break;
+        }
         case Fan::Across:
         case Fan::Row:
             hit = y >= at.y && y < at.y + H && x >= at.x &&

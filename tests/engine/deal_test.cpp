@@ -370,7 +370,9 @@ TEST(NewGame, ResetsTheGameAndDeals) {
     e.flags.set(StateFlag::Won);
     e.table.reserves[0].push(52); // a leftover of the previous game
     e.state.write(field::GameNumber, "77");
+    const IrregularOffsets before = e.game.irregular;
     ASSERT_TRUE(newGame(e, {.dealAnew = true, .randomNumber = true}));
+    EXPECT_NE(e.game.irregular.rows, before.rows); // the untidy piles are drawn anew
     EXPECT_EQ(e.game.moveCounter, 0);
     EXPECT_EQ(e.game.passNumber, 1);
     EXPECT_EQ(e.game.playMark, -1);

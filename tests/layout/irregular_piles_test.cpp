@@ -98,5 +98,24 @@ TEST(IrregularOffsets, UndoAndRedoKeepTheShifts) {
     EXPECT_EQ(e.game.irregular.rows, before.rows);
 }
 
+// A click finds the card where it is drawn, shifted or not: the last column of
+// each card's strip belongs to that card.
+TEST(IrregularOffsets, TheHitTestFindsShiftedCards) {
+    Untidy u;
+    const int W = u.e.game.cardWidth;
+    int shifted = 0;
+    for (int i = 0; i < 7; ++i) {
+        const Pile& pile = u.e.table.tableau[std::size_t(i)];
+        for (int above = 0; above < pile.size(); ++above) {
+            const Point at = cardPosition(u.e, tableau(i), above);
+            shifted += at.x != u.e.game.tableauX(i);
+            CardPlace hit;
+            ASSERT_TRUE(hitTest(u.e, at.x + W - 1, at.y + 1, hit)) << i << ' ' << above;
+            EXPECT_EQ(hit.card, pile[pile.size() - 1 - above]) << i << ' ' << above;
+        }
+    }
+    EXPECT_GT(shifted, 0);
+}
+
 } // namespace
 } // namespace vellamor
