@@ -118,10 +118,21 @@ TEST_F(PlayTest, KlondikeStockClickDragAndDoubleClick) {
     if (const auto m = findTableauMove(e)) {
         const int card = e.table.pile(m->from).top();
         const int targetSize = e.table.pile(m->to).size();
+        const Table beforeDrag = e.table;
         dragAndDrop(table, centreOfTop(e, m->from), centreOfTop(e, m->to));
         EXPECT_EQ(e.table.pile(m->to).size(), targetSize + 1);
         EXPECT_EQ(e.table.pile(m->to).top(), card);
         EXPECT_FALSE(w->table()->dragging());
+
+        // Undo takes the move back, Redo brings it again.
+        QAction* undoCommand = w->action("mnuUndo");
+        ASSERT_TRUE(undoCommand->isEnabled());
+        undoCommand->trigger();
+        EXPECT_TRUE(e.table == beforeDrag);
+        ASSERT_TRUE(w->action("mnuRedo")->isEnabled());
+        w->action("mnuRedo")->trigger();
+        EXPECT_EQ(e.table.pile(m->to).top(), card);
+        EXPECT_EQ(w->scoreText()->text(), QString::number(currentScore(e)));
     }
 
     // A drop where nothing accepts puts the card back.
