@@ -1,4 +1,4 @@
-// Autoplay (Part 2.7): the pass that moves cards to the foundations after every
+// Autoplay: the pass that moves cards to the foundations after every
 // action while the autoplay command is on, or one move at a time in a tutor mode.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The game demo (Part 2.7): plays the game move after move. The engine never
+// The game demo: plays the game move after move. The engine never
 // waits: each pause is a request to the host ("call step() after N ms"), which
 // the demo window's timer serves; a headless run calls step() at once.
 #pragma once

@@ -242,7 +242,7 @@ public:
 
     std::optional<Hint> run() {
         if (autoplayStep()) return found_;
-        // 2. The automatic refill (Part 4.6) has no move to offer yet.
+        // 2. The automatic refill of emptied piles has no move to offer yet.
         const Pile& waste = e_.table.waste();
         if (e_.params[prm::WasteFaceDown] == 0 && e_.cards.faceUp(waste.top()) &&
             tryCard(waste.top(), {true, true, false, false}))
@@ -254,7 +254,7 @@ public:
                 if (tryCard(p[j], {true, true, false, false})) return found_;
         }
         if (tableauScan(false) || tableauScan(true)) return found_;
-        // 7. The discard clicks of codes 2, 12 and 15 (Part 4.7) come with that family.
+        // 7. The discard clicks of codes 2, 12 and 15 come with their family.
         Hint stock;
         stock.kind = HintKind::Stock;
         stock.target = kStock;

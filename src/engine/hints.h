@@ -1,4 +1,4 @@
-// Hints (Part 2.7): "Show a legal move" finds one legal move in a fixed order of
+// Hints: "Show a legal move" finds one legal move in a fixed order of
 // candidates, skips the moves the hint filter refuses, and either shows it
 // (tutor mode 1) or hands it to the demo (tutor mode 3), which makes it. The
 // search asks the same rule tests as play (rules.h, automaticTargets).

@@ -1,4 +1,4 @@
-// Autoplay (Part 2.7): the pass, its sweeps, when it runs and when it ends a game.
+// Autoplay: the pass, its sweeps, when it runs and when it ends a game.
 #include "engine/actions.h"
 #include "engine/autoplay.h"
 #include "engine/undo.h"

@@ -1,4 +1,4 @@
-// The demo (Part 2.7): its timings as requests to the host, its descriptions,
+// The demo: its timings as requests to the host, its descriptions,
 // stopping by itself on a win or without moves, and stopping by the player.
 #include "engine/demo.h"
 #include "rules_fixture.h"

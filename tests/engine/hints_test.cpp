@@ -1,4 +1,4 @@
-// Hints (Part 2.7): the candidate order, the filter, the history and its
+// Hints: the candidate order, the filter, the history and its
 // cycle, following a hint, the tutor timer.
 #include "engine/actions.h"
 #include "engine/hints.h"
