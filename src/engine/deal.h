@@ -68,6 +68,8 @@ void deal(Engine& engine);
 
 // Draws a random game number (never used by the deal itself) and stores it.
 void chooseRandomGameNumber(Engine& engine);
+// Stores `number` (0 to 13 digits) as the game number, written with 13 digits.
+void setGameNumber(Engine& engine, long long number);
 
 // New game, engine side: resets the descriptor and the logs, restores the
 // loaded foundation bases and fill codes, and deals.

@@ -235,7 +235,10 @@ void prepareDeck(Engine& engine, DealArray& deck) {
 
 void chooseRandomGameNumber(Engine& engine) {
     std::uniform_int_distribution<long long> da(0, 9'999'998), db(0, 999'998);
-    const long long number = da(engine.rng) * db(engine.rng);
+    setGameNumber(engine, da(engine.rng) * db(engine.rng));
+}
+
+void setGameNumber(Engine& engine, long long number) {
     std::string text = std::to_string(number);
     text.insert(0, 13 - std::min<std::size_t>(13, text.size()), '0');
     engine.state.write(field::GameNumber, text);

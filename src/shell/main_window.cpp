@@ -565,7 +565,7 @@ void TfrmMain::mnuQuitGameClick() {
 
 // ---- games ------------------------------------------------------------------------
 
-bool TfrmMain::startGame(int id) {
+bool TfrmMain::startGame(int id, long long number) {
     MainState& s = *s_;
     Engine& e = s.engine;
     if (!s.cat->loadRuleParams(e.params, id)) return false;
@@ -575,10 +575,9 @@ bool TfrmMain::startGame(int id) {
     e.state.write(field::GameName, s.cat->name(id));
     e.flags.clear(StateFlag::ClockRuns);
     NewGameOptions o;
-    o.randomNumber = true;
+    o.randomNumber = number < 0;
+    if (number >= 0) setGameNumber(e, number);
     newGame(e, o);
-    beginPlay(e);
-    e.game.irregular.draw(e.rng);
     const int screenWidth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size().width() : 1024;
     const bool resized = fitCardsForGame(s.screenFit, s.choice, e, s.host, screenWidth);
     if (resized || e.params[prm::FaceStyle] != s.choice.faceStyle) loadImages();
@@ -845,7 +844,11 @@ void TfrmMain::keyPressEvent(QKeyEvent* ev) {
     char key = 0;
     if (ev->key() == Qt::Key_Space) key = ' ';
     else if (ev->key() == Qt::Key_Escape) key = 27;
-    else if (ev->key() == Qt::Key_M) key = 'm';
+    else if (ev->key() == Qt::Key_M && ev->modifiers() == Qt::NoModifier && !paused_) {
+        // The same as the menu command: the arrow is drawn and a demo ends.
+        if (QAction* legal = action("mnuShowLegalMove"); legal->isEnabled()) legal->trigger();
+        return;
+    }
     if (!key || paused_) {
         QMainWindow::keyPressEvent(ev);
         return;
@@ -986,7 +989,10 @@ void TfrmMain::buildMenus() {
     addCommand(multi, "mnuMultiPlayerStatistics", QStringLiteral("Statistics"), none, false);
     addCommand(multi, "mnuQuitMultiPlayer", QStringLiteral("Quit Multi-Player Mode"), none, false);
     QMenu* tutor = game->addMenu(QStringLiteral("Tut&or"));
-    addCommand(tutor, "mnuShowLegalMove", QStringLiteral("Show a legal &move"), none, false);
+    // M is the window's key (also in full screen), not a menu shortcut: the
+    // menu only shows it.
+    QAction* legal = addCommand(tutor, "mnuShowLegalMove", QStringLiteral("Show a legal &move"), none, false);
+    legal->setText(legal->text() + QStringLiteral("\tM"));
     addCommand(tutor, "mnuGameDemo", QStringLiteral("Game &Demo"), none, false);
     addCommand(tutor, "mnuShowPilesInfo", QStringLiteral("Show piles' info"), none, false);
     QAction* hidden = addCommand(tutor, "mnuShowHiddenCards", QStringLiteral("Show hidden cards"));

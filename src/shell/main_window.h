@@ -72,8 +72,9 @@ public:
     QString captionText() const;
     void updateCaption();
 
-    // Deals game `id` anew (with a random number); false when it cannot be loaded.
-    bool startGame(int id);
+    // Deals game `id` anew, with game number `number` or a random one when it
+    // is negative; false when the game cannot be loaded.
+    bool startGame(int id, long long number = -1);
     // Redraws the whole table and shows it.
     void redrawTable();
     void showScore();
