@@ -1185,6 +1185,7 @@ void TfrmMain::buildToolBars() {
         lay->setContentsMargins(0, 0, 0, 0);
         auto* tb = new QToolBar(holder);
         tb->setObjectName(large ? QStringLiteral("toolBarLarge") : QStringLiteral("toolBarSmall"));
+        if (large) toolBarLarge_ = tb;
         tb->setMovable(false);
         tb->setIconSize(large ? QSize(24, 24) : QSize(16, 16));
         tb->setToolButtonStyle(large ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
@@ -1232,18 +1233,45 @@ void TfrmMain::applyToolBarOptions(bool large, bool flat) {
     coolBarToolBarSmall_->setVisible(!large);
     if (QAction* a = action(large ? "popLargeIcons" : "popSmallIcons")) a->setChecked(true);
     if (QAction* a = action(flat ? "popFlat" : "popNoFlat")) a->setChecked(true);
-    const int buttonWidth = QGuiApplication::primaryScreen() && QGuiApplication::primaryScreen()->size().width() < 650 ? 46 : 50;
-    for (QToolButton* b : findChildren<QToolButton*>()) {
-        b->setAutoRaise(flat);
-        if (b->parentWidget() && b->parentWidget()->objectName() == QLatin1String("toolBarLarge"))
-            b->setMinimumWidth(buttonWidth);
-    }
+    for (QToolButton* b : findChildren<QToolButton*>()) b->setAutoRaise(flat);
     for (QWidget* p : {pnlTempo_, pnlScore_}) p->setFixedHeight(large ? 24 : 20);
+    if (toolBarLarge_) {
+        toolBarLarge_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        for (QToolButton* b : toolBarLarge_->findChildren<QToolButton*>()) b->setMinimumWidth(largeButtonWidth());
+        largeCaptionsWidth_ = toolBarLarge_->sizeHint().width();
+        // The bar keeps its height when it drops its captions: the table does not jump.
+        coolBarToolBarLarge_->setMinimumHeight(toolBarLarge_->sizeHint().height());
+    }
     arrangeTopArea();
 }
 
+// Large buttons are 46 pixels wide on screens narrower than 650 pixels, else 50.
+int TfrmMain::largeButtonWidth() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->size().width() < 650 ? 46 : 50;
+}
+
 void TfrmMain::arrangeTopArea() {
+    fitLargeToolBar();
     if (topArea_) topArea_->updateGeometry();
+}
+
+// The large buttons keep their captions while the whole bar fits beside the
+// time and score panels; in a narrower window they show their pictures only
+// (the captions stay as tool tips), so that no button is cut off. The choice
+// depends on the window's width alone, never on the bar's own size.
+void TfrmMain::fitLargeToolBar() {
+    if (!toolBarLarge_ || !topArea_) return;
+    int room = width();
+    for (QWidget* p : {pnlTempo_, pnlScore_})
+        if (p && !p->isHidden()) room -= p->sizeHint().width() + 6;
+    const bool captions = room >= largeCaptionsWidth_;
+    const Qt::ToolButtonStyle style = captions ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly;
+    if (toolBarLarge_->toolButtonStyle() == style) return;
+    toolBarLarge_->setToolButtonStyle(style);
+    // Without captions the buttons take the width of their pictures.
+    const int buttonWidth = !captions ? 0 : largeButtonWidth();
+    for (QToolButton* b : toolBarLarge_->findChildren<QToolButton*>()) b->setMinimumWidth(buttonWidth);
 }
 
 // ---- commands ---------------------------------------------------------------------
@@ -1459,11 +1487,12 @@ void TfrmMain::writeWindowState() {
     const bool maximised = isMaximized();
     cfg.setFlag(key::MainWindowState_Maximized, maximised);
     if (!maximised && !full) {
-        const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();
-        cfg.setInteger(key::MainWindowState_Left, g.x());
-        cfg.setInteger(key::MainWindowState_Top, g.y());
-        cfg.setInteger(key::MainWindowState_Width, g.width());
-        cfg.setInteger(key::MainWindowState_Height, g.height());
+        // The place of the frame and the size inside it, as the start restores
+        // them: the window opens where it was left, without creeping.
+        cfg.setInteger(key::MainWindowState_Left, x());
+        cfg.setInteger(key::MainWindowState_Top, y());
+        cfg.setInteger(key::MainWindowState_Width, width());
+        cfg.setInteger(key::MainWindowState_Height, height());
     }
     cfg.setFlag(key::Full_Screen, full);
     cfg.commit();
@@ -1510,6 +1539,7 @@ void TfrmMain::resizeEvent(QResizeEvent* ev) {
     // The status bar, the scroll bar and the tool bars follow the layouts; the
     // table follows the resize of its own area (eventFilter).
     QMainWindow::resizeEvent(ev);
+    fitLargeToolBar();
 }
 
 bool TfrmMain::event(QEvent* ev) {

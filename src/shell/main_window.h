@@ -17,6 +17,7 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QTimer;
+class QToolBar;
 
 namespace vellamor {
 class Engine;
@@ -132,6 +133,8 @@ private:
     bool loadImages();
     void applyToolBarOptions(bool large, bool flat);
     void arrangeTopArea();
+    void fitLargeToolBar();
+    int largeButtonWidth() const;
     void layoutTable();
     void updateScrollBar();
     void updateCommands();
@@ -146,6 +149,8 @@ private:
     QWidget* topArea_ = nullptr;
     QWidget* coolBarToolBarLarge_ = nullptr;
     QWidget* coolBarToolBarSmall_ = nullptr;
+    QToolBar* toolBarLarge_ = nullptr;
+    int largeCaptionsWidth_ = 0; // the large bar's width with its captions
     QWidget* pnlTempo_ = nullptr;
     QWidget* pnlScore_ = nullptr;
     QLabel* lblTime_ = nullptr;

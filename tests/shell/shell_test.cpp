@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolBar>
 
 using namespace vellamor;
 using namespace vellamor::shell;
@@ -246,4 +247,83 @@ TEST(Pause, HidesTheCardsAndTheClickEndsIt) {
     EXPECT_FALSE(w->paused());
     EXPECT_TRUE(e.flags.test(StateFlag::ClockRuns));
     EXPECT_FALSE(greenish(w->table()->picture().pixel(at)));
+}
+
+namespace {
+// Every button of a bar lies wholly inside it (none cut off at the right).
+void expectWholeBar(QToolBar* bar) {
+    int shown = 0;
+    for (QAction* a : bar->actions()) {
+        QWidget* b = bar->widgetForAction(a);
+        if (!b || !a->isVisible() || a->isSeparator()) continue;
+        ++shown;
+        EXPECT_TRUE(b->isVisible()) << a->toolTip().toStdString();
+        EXPECT_LE(b->geometry().right(), bar->width()) << a->toolTip().toStdString();
+    }
+    EXPECT_EQ(shown, 9); // New .. Exit, without Save
+}
+} // namespace
+
+TEST(ToolBar, ANarrowWindowDropsTheLargeCaptionsAndKeepsEveryButton) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=1000\r\n"
+                     "MainWindowState_Height=700\r\nToolBar_Large=Y\r\n");
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    auto* bar = w->findChild<QToolBar*>(QStringLiteral("toolBarLarge"));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    const int barHeight = bar->parentWidget()->height();
+    for (int width : {640, 1000}) {
+        w->resize(width, 480);
+        QApplication::processEvents();
+        EXPECT_EQ(w->width(), width); // the bar never pushes the window wider
+        EXPECT_EQ(bar->toolButtonStyle(), width == 640 ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
+        EXPECT_EQ(bar->parentWidget()->height(), barHeight); // the table does not jump
+        expectWholeBar(bar);
+    }
+}
+
+TEST(Close, WritesTheWindowStateAndTheAutoplayOfAllGames) {
+    struct Case {
+        const char* settings;
+        const char* written; // the AutoPlay line after closing, or nullptr when it stays
+    };
+    const Case cases[] = {
+        {"AutoPlay_All_Games=1\r\nAutoPlay=N\r\n", "AutoPlay=Y\r\n"},
+        {"AutoPlay_All_Games=2\r\nAutoPlay=N\r\n[Autoplay]\r\nGames=N\r\n", "AutoPlay=N\r\n"},
+    };
+    for (const Case& c : cases) {
+        ProgramFixture fx;
+        fx.writeSettings(std::string("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=900\r\n"
+                                     "MainWindowState_Height=650\r\nGame=0\r\n") +
+                         c.settings);
+        auto w = fx.start();
+        ASSERT_NE(w, nullptr);
+        QAction* autoplay = w->action("mnuAutoplay");
+        ASSERT_FALSE(autoplay->isChecked());
+        autoplay->trigger();
+        w->move(70, 60);
+        EXPECT_TRUE(w->close());
+        const std::string cfg = fx.settingsText();
+        EXPECT_NE(cfg.find(c.written), std::string::npos) << c.settings << cfg;
+        for (const char* kept : {"MainWindowState_Maximized=N\r\n", "MainWindowState_Width=900\r\n",
+                                 "MainWindowState_Left=70\r\n", "Full_Screen=N\r\n"})
+            EXPECT_NE(cfg.find(kept), std::string::npos) << kept << cfg;
+    }
+}
+
+TEST(Close, ARunningDemoIsStoppedAndTheWindowStays) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nGame=0\r\n");
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->startGame(0, 1234567));
+    w->action("mnuGameDemo")->trigger();
+    ASSERT_EQ(w->engine().game.tutorMode, 3);
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->engine().game.tutorMode, 0);
+    EXPECT_TRUE(w->close()); // asked again, it closes
 }
