@@ -190,10 +190,11 @@ private:
     PlayHooks& real_;
 };
 
-// Whether a click on the stock (and its release) would do anything: the click
-// is made on the side, silently and without undo steps, and everything it
-// touched is put back.
-bool stockClickActs(Engine& e) {
+// Runs `attempt(engine, before)` on the side, silently and without undo
+// steps, and puts back everything it touched; `before` is the table as it
+// was. Returns what the attempt returned.
+template <class Attempt>
+bool onTheSide(Engine& e, Attempt&& attempt) {
     std::vector<std::string> list, customList;
     std::swap(list, e.game.gameList);
     std::swap(customList, e.game.customGameList);
@@ -214,10 +215,7 @@ bool stockClickActs(Engine& e) {
     e.setHost(&silent);
     e.play.undo = &noUndo;
     e.play.hooks = &trial;
-    e.game.tutorMode = 1;
-    bool acted = stockClick(e);
-    acted = releaseStock(e) || acted;
-    acted = acted || trial.stockHinted || !(e.table == table) || !(e.cards == cards);
+    const bool acted = attempt(e, table, trial);
 
     e.table = table;
     e.cards = cards;
@@ -234,6 +232,59 @@ bool stockClickActs(Engine& e) {
     return acted;
 }
 
+// Whether a click on the stock (and its release) would do anything.
+bool stockClickActs(Engine& e) {
+    return onTheSide(e, [](Engine& x, const Table& before, const TrialHooks& trial) {
+        x.game.tutorMode = 1;
+        const CardRecords cards = x.cards;
+        bool acted = stockClick(x);
+        acted = releaseStock(x) || acted;
+        return acted || trial.stockHinted || !(x.table == before) || !(x.cards == cards);
+    });
+}
+
+// The first card the automatic refill would move, as a hint: the card that
+// lands first on a tableau pile or a reserve, and where it came from.
+std::optional<Hint> refillHint(Engine& e) {
+    if (e.params[prm::RefillCode] == 0) return std::nullopt;
+    Hint h;
+    h.kind = HintKind::Refill;
+    const bool found = onTheSide(e, [&](Engine& x, const Table& before, const TrialHooks&) {
+        families::refill(x);
+        const auto landed = [&](PileKind kind, int count, const auto& now, const auto& was) {
+            for (int i = 0; i < count && i < static_cast<int>(now.size()); ++i) {
+                if (now[i].size() <= was[i].size()) continue;
+                const std::optional<PileId> from = before.locate(now[i][was[i].size()], x.tableauCount());
+                if (!from) continue;
+                h.card = now[i][was[i].size()];
+                h.from = *from;
+                h.position = before.pile(*from).size() - 1;
+                h.target = PileId{kind, i};
+                return true;
+            }
+            return false;
+        };
+        return landed(PileKind::Tableau, x.tableauCount(), x.table.tableau, before.tableau) ||
+               landed(PileKind::Reserve, x.reserveCount(), x.table.reserves, before.reserves);
+    });
+    if (!found) return std::nullopt;
+    return h;
+}
+
+// Whether a click on the card at the top of tableau pile `pile` would send it
+// to the second waste (the up-or-down discard games).
+bool discardClickActs(Engine& e, int card, PileId pile) {
+    return onTheSide(e, [&](Engine& x, const Table& before, const TrialHooks&) {
+        x.game.tutorMode = 0;
+        return families::mouseDown(x, card, pile, false) && !(x.table == before);
+    });
+}
+
+bool isDiscardGame(const Engine& e) {
+    const int code = e.params[prm::Special];
+    return code == 2 || code == 12 || code == 15;
+}
+
 // --- the search ------------------------------------------------------------------
 
 class Search {
@@ -242,7 +293,7 @@ public:
 
     std::optional<Hint> run() {
         if (autoplayStep()) return found_;
-        // 2. The automatic refill of emptied piles has no move to offer yet.
+        if (const std::optional<Hint> refill = refillHint(e_); refill && filter_.passes(*refill)) return refill;
         const Pile& waste = e_.table.waste();
         if (e_.params[prm::WasteFaceDown] == 0 && e_.cards.faceUp(waste.top()) &&
             tryCard(waste.top(), {true, true, false, false}))
@@ -254,7 +305,19 @@ public:
                 if (tryCard(p[j], {true, true, false, false})) return found_;
         }
         if (tableauScan(false) || tableauScan(true)) return found_;
-        // 7. The discard clicks of codes 2, 12 and 15 come with their family.
+        if (isDiscardGame(e_)) {
+            for (int i = 0; i < e_.tableauCount(); ++i) {
+                const Pile& p = e_.table.tableau[i];
+                if (p.empty()) continue;
+                Hint click;
+                click.kind = HintKind::Click;
+                click.card = p.top();
+                click.from = PileId{PileKind::Tableau, i};
+                click.position = p.size() - 1;
+                click.target = kSecondWaste;
+                if (filter_.passes(click) && discardClickActs(e_, click.card, click.from)) return click;
+            }
+        }
         Hint stock;
         stock.kind = HintKind::Stock;
         stock.target = kStock;
@@ -391,6 +454,17 @@ bool makeHint(Engine& e, const Hint& h) {
         break;
     }
     case HintKind::TurnUp: done = turnFaceUp(e, h.card); break;
+    case HintKind::Refill: {
+        const Table before = e.table;
+        families::refill(e);
+        done = !(e.table == before);
+        break;
+    }
+    case HintKind::Click: {
+        const Table before = e.table;
+        done = families::mouseDown(e, h.card, h.from, false) && !(e.table == before);
+        break;
+    }
     case HintKind::Stock:
         done = stockClick(e);
         done = releaseStock(e) || done;
@@ -413,7 +487,9 @@ std::string_view hintDescription(const Engine& e, const Hint& h) {
     switch (h.kind) {
     case HintKind::Stock:
         return e.table.stock().empty() ? "Click to redeal" : "Click to turn up a card(s)";
-    case HintKind::TurnUp: return "Move a card";
+    case HintKind::TurnUp:
+    case HintKind::Refill:
+    case HintKind::Click: return "Move a card";
     case HintKind::Move: break;
     }
     return h.count > 1 ? "Move a group of cards" : "Move a card";

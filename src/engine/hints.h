@@ -18,6 +18,8 @@ enum class HintKind {
     Move,   // the card (and the cards above it) to the target pile
     TurnUp, // a face-down tableau top card is turned face up
     Stock,  // a click on the stock (target kStock; kSecondWaste for code 64's second waste)
+    Refill, // the automatic refill: its first card onto the emptied pile
+    Click,  // a click on the top card of a tableau pile sends it to the second waste
 };
 
 struct Hint {
