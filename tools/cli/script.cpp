@@ -1,5 +1,6 @@
 #include "cli/script.h"
 
+#include "catalogue/pile_info.h"
 #include "engine/actions.h"
 #include "engine/autoplay.h"
 #include "engine/demo.h"
@@ -354,6 +355,39 @@ ScriptResult ScriptRunner::runLine(std::string_view raw, int number) {
         } lines(out_);
         const DemoRun run = runDemo(e, static_cast<int>(max), &lines);
         out_ << run.moves << " moves, won " << yesNo(run.won) << '\n';
+        return {};
+    }
+    if (cmd == "info" || cmd == "label") {
+        if (argc != 1) return usage("a pile name");
+        const auto id = parsePileName(w[1]);
+        if (!id) return fail("unknown pile \"" + std::string(w[1]) + "\"");
+        if (!e.flags.test(StateFlag::InProgress)) {
+            out_ << "no game in progress\n";
+            return {};
+        }
+        if (cmd == "info") {
+            const catalogue::PileStatus s = catalogue::pileStatus(e, *id, &pileTexts_);
+            out_ << s.name << '\t' << s.piles << '\t' << s.cards << '\t' << s.rule << '\t'
+                 << s.redeals << '\n';
+        } else {
+            const catalogue::PileLabel l =
+                catalogue::pileLabel(e, *id, cardSizeOf(cardSize_).width, &pileTexts_);
+            out_ << l.name << '\t' << l.cards << '\n';
+        }
+        return {};
+    }
+    if (cmd == "texts") {
+        long long gameId = e.state.readInt(field::GameId);
+        const bool named = !e.state.read(field::GameId).empty();
+        if (argc < 1 || argc > 2 ||
+            (argc == 2 && (!integer(w[2], gameId) || gameId < 0 || gameId > 9999)))
+            return usage("a pile-text file and a game id 0-9999");
+        if (argc == 1 && !named) return fail("no game id: run with --game or give one");
+        // The file is optional: one that cannot be read leaves the made texts.
+        if (pileTexts_.load(std::string(w[1]), static_cast<int>(gameId)))
+            out_ << pileTexts_.size() << " entries\n";
+        else
+            out_ << "no file\n";
         return {};
     }
     if (cmd == "won") {

@@ -3,6 +3,7 @@
 // print as they happen. See docs/cli.md.
 #pragma once
 
+#include "catalogue/pile_info.h"
 #include "cli/stream_host.h"
 #include "engine/engine.h"
 
@@ -45,6 +46,8 @@ private:
     char cardSize_ = 'B';
     int tableWidth_ = 1024, tableHeight_ = 768;
     void layOut();
+    // The pile-text entries of the game (`texts FILE [ID]`), laid over `info`.
+    catalogue::PileTexts pileTexts_;
     // The script's own clock: `clock SECONDS` moves it on.
     std::chrono::system_clock::time_point now_{};
 };
