@@ -45,13 +45,7 @@ TEST(DealCommand, BadGameArgumentsAreRefused) {
         {{"list", "--all"}, "usage: vellamor-cli list"},
         {{"list", "--catalogue", "/nonexistent/GAMES.DAT"}, "Cannot find file:"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.error);
-        const CliResult r = runCli(c.args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.out.empty());
-        EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
-    }
+    for (const Case& c : cases) expectRefused(c.args, c.error);
 }
 
 } // namespace

@@ -50,6 +50,14 @@ public:
             EXPECT_FALSE(e_.cards.faceUp(h.card)) << what_;
             break;
         }
+        case HintKind::Refill:
+        case HintKind::Click: {
+            // The family's own rules decide; the card must be a top card where the hint says.
+            const auto at = e_.table.locate(h.card);
+            ASSERT_TRUE(at && *at == h.from) << what_ << ": card " << h.card;
+            EXPECT_EQ(e_.table.pile(*at).top(), h.card) << what_;
+            break;
+        }
         case HintKind::Move: {
             const MovingBlock m = movingBlock(e_, h.card);
             ASSERT_TRUE(m.from) << what_ << ": card " << h.card << " lies nowhere";

@@ -109,13 +109,7 @@ TEST(RunCommand, BadGameArgumentsAreRefused) {
         {{"run", "--game", "0", "--number", "12a", script}, "must be made of digits only"},
         {{"run", "--game", "0", "/nonexistent/play.script"}, "cannot open script"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.error);
-        const CliResult r = runCli(c.args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.out.empty());
-        EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
-    }
+    for (const Case& c : cases) expectRefused(c.args, c.error);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "run_cli.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -65,6 +67,14 @@ CliResult runCli(const std::vector<std::string>& args, const std::string& input)
     r.out = readAll(base.string() + ".out");
     r.err = readAll(base.string() + ".err");
     return r;
+}
+
+void expectRefused(const std::vector<std::string>& args, const std::string& error) {
+    SCOPED_TRACE(error);
+    const CliResult r = runCli(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_NE(r.err.find(error), std::string::npos) << r.err;
 }
 
 } // namespace vellamor::testing

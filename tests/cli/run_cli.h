@@ -14,6 +14,10 @@ struct CliResult {
 
 CliResult runCli(const std::vector<std::string>& args, const std::string& input = {});
 
+// Expects the driver to refuse `args`: status 2, nothing on standard output,
+// and `error` within what it says on standard error.
+void expectRefused(const std::vector<std::string>& args, const std::string& error);
+
 // A file in a fresh temporary folder, removed with the folder at exit.
 std::string writeTempFile(const std::string& name, const std::string& content);
 
