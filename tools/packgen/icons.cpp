@@ -50,13 +50,15 @@ void drawGlyph(QPainter& p, Glyph g, double s, bool disabled) {
     const QColor gold = disabled ? QColor(170, 170, 170) : QColor(230, 170, 30);
     const QColor card = disabled ? QColor(225, 225, 225) : QColor(255, 255, 255);
     const double lw = s / 8;
+    // Outlines keep their colour only on enabled pictures.
+    const auto ink = [disabled](int r, int gr, int b) { return disabled ? QColor(110, 110, 110) : QColor(r, gr, b); };
     switch (g) {
     case Glyph::New:
         miniCard(p, QRectF(s * 0.12, s * 0.08, s * 0.5, s * 0.7), card, 0);
         miniCard(p, QRectF(s * 0.38, s * 0.22, s * 0.5, s * 0.7), card, 3);
         break;
     case Glyph::Open:
-        p.setPen(QPen(QColor(150, 110, 20), lw / 2));
+        p.setPen(QPen(ink(150, 110, 20), lw / 2));
         p.setBrush(gold);
         p.drawRect(QRectF(s * 0.08, s * 0.3, s * 0.84, s * 0.58));
         p.setBrush(gold.lighter(130));
@@ -81,7 +83,7 @@ void drawGlyph(QPainter& p, Glyph g, double s, bool disabled) {
         break;
     }
     case Glyph::Save:
-        p.setPen(QPen(QColor(30, 50, 110), lw / 2));
+        p.setPen(QPen(ink(30, 50, 110), lw / 2));
         p.setBrush(blue);
         p.drawRoundedRect(QRectF(s * 0.12, s * 0.12, s * 0.76, s * 0.76), s * 0.06, s * 0.06);
         p.setBrush(card);
@@ -102,14 +104,14 @@ void drawGlyph(QPainter& p, Glyph g, double s, bool disabled) {
         p.drawRect(QRectF(s * 0.67, s * 0.4, s * 0.18, s * 0.48));
         break;
     case Glyph::Rules:
-        p.setPen(QPen(QColor(90, 90, 90), lw / 2));
+        p.setPen(QPen(ink(90, 90, 90), lw / 2));
         p.setBrush(card);
         p.drawRect(QRectF(s * 0.2, s * 0.1, s * 0.6, s * 0.8));
         p.setPen(QPen(blue, lw / 1.5));
         for (int i = 0; i < 4; ++i) p.drawLine(QPointF(s * 0.3, s * (0.27 + i * 0.16)), QPointF(s * 0.7, s * (0.27 + i * 0.16)));
         break;
     case Glyph::Exit:
-        p.setPen(QPen(QColor(110, 70, 40), lw / 2));
+        p.setPen(QPen(ink(110, 70, 40), lw / 2));
         p.setBrush(QColor(200, 150, 90));
         p.drawRect(QRectF(s * 0.18, s * 0.1, s * 0.44, s * 0.8));
         arrow(p, QPointF(s * 0.45, s * 0.5), QPointF(s * 0.82, s * 0.5), lw * 1.2, red);
@@ -122,7 +124,7 @@ void drawGlyph(QPainter& p, Glyph g, double s, bool disabled) {
         break;
     case Glyph::Select:
         miniCard(p, QRectF(s * 0.12, s * 0.14, s * 0.5, s * 0.72), card, 2);
-        p.setPen(QPen(QColor(40, 40, 40), lw));
+        p.setPen(QPen(ink(40, 40, 40), lw));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QPointF(s * 0.66, s * 0.6), s * 0.17, s * 0.17);
         p.drawLine(QPointF(s * 0.78, s * 0.72), QPointF(s * 0.92, s * 0.88));
@@ -182,7 +184,7 @@ void drawGlyph(QPainter& p, Glyph g, double s, bool disabled) {
             i ? star.lineTo(pt) : star.moveTo(pt);
         }
         star.closeSubpath();
-        p.setPen(QPen(QColor(160, 110, 0), lw / 2));
+        p.setPen(QPen(ink(160, 110, 0), lw / 2));
         p.setBrush(gold);
         p.drawPath(star);
         break;
@@ -197,7 +199,7 @@ void drawGlyph(QPainter& p, Glyph g, double s, bool disabled) {
         p.drawEllipse(QPointF(s * 0.5, s * 0.6), s * 0.2, s * 0.2);
         break;
     case Glyph::Wizard:
-        p.setPen(QPen(QColor(90, 60, 30), lw));
+        p.setPen(QPen(ink(90, 60, 30), lw));
         p.drawLine(QPointF(s * 0.2, s * 0.85), QPointF(s * 0.65, s * 0.4));
         p.setPen(Qt::NoPen);
         p.setBrush(gold);
@@ -221,20 +223,20 @@ void drawGlyph(QPainter& p, Glyph g, double s, bool disabled) {
         p.drawLine(QPointF(s * 0.15, s * 0.25), QPointF(s * 0.15, s * 0.75));
         break;
     case Glyph::Folder:
-        p.setPen(QPen(QColor(150, 110, 20), lw / 2));
+        p.setPen(QPen(ink(150, 110, 20), lw / 2));
         p.setBrush(gold.lighter(120));
         p.drawRect(QRectF(s * 0.08, s * 0.22, s * 0.36, s * 0.14));
         p.setBrush(gold);
         p.drawRect(QRectF(s * 0.08, s * 0.32, s * 0.84, s * 0.54));
         break;
     case Glyph::Comment:
-        p.setPen(QPen(QColor(60, 60, 60), lw / 2));
+        p.setPen(QPen(ink(60, 60, 60), lw / 2));
         p.setBrush(QColor(255, 250, 170));
         p.drawRoundedRect(QRectF(s * 0.08, s * 0.12, s * 0.84, s * 0.56), s * 0.12, s * 0.12);
         p.drawLine(QPointF(s * 0.3, s * 0.68), QPointF(s * 0.22, s * 0.9));
         break;
     case Glyph::Disabled:
-        p.setPen(QPen(QColor(150, 150, 150), lw));
+        p.setPen(QPen(ink(150, 150, 150), lw));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QPointF(s / 2, s / 2), s * 0.35, s * 0.35);
         p.drawLine(QPointF(s * 0.25, s * 0.75), QPointF(s * 0.75, s * 0.25));
