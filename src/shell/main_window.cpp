@@ -5,6 +5,7 @@
 #include "shell/advanced_form.h"
 #include "shell/card_fit.h"
 #include "shell/msg_advice.h"
+#include "shell/pile_info_panel.h"
 #include "shell/program_host.h"
 #include "shell/status_bar.h"
 #include "shell/table_view.h"
@@ -158,6 +159,9 @@ struct MainState {
     std::unique_ptr<Tutor> tutor;
     Table before;
     CardRecords beforeCards;
+    // The pile under the pointer: status texts, pointer panels, "Show piles' info".
+    std::unique_ptr<PileInfoView> pileInfo;
+    bool pileLabelsShown = false;
 
     explicit MainState(const StartOptions& o)
         : options(o), env(o.environment ? *o.environment : store::Environment::current()) {}
@@ -311,6 +315,13 @@ bool TfrmMain::FormCreate() {
     connect(action("mnuAutoplay"), &QAction::triggered, this, [this](bool on) { s_->tutor->autoplayCommand(on); });
     connect(action("mnuShowLegalMove"), &QAction::triggered, this, [this] { s_->tutor->showLegalMoveCommand(); });
     connect(action("mnuGameDemo"), &QAction::triggered, this, [this] { s_->tutor->demoCommand(); });
+    connect(action("mnuShowPilesInfo"), &QAction::triggered, this, [this] {
+        // The labels stay until the table is next drawn or clicked.
+        Engine& e = s_->engine;
+        if (!e.flags.test(StateFlag::InProgress) || paused_) return;
+        table_->setOverlay(s_->pileInfo->labels(e, table_->size(), e.game.cardWidth), QPoint(0, 0));
+        s_->pileLabelsShown = true;
+    });
     Timer1_ = new QTimer(this);
     Timer1_->setInterval(1000);
     connect(Timer1_, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
@@ -517,6 +528,7 @@ void TfrmMain::showTime() {
 
 void TfrmMain::Timer1Timer() {
     if (paused_) return;
+    if (s_->pileInfo) s_->pileInfo->timerTick(s_->engine);
     if (s_->tutor) s_->tutor->timerTick();
     if (s_->engine.flags.test(StateFlag::ClockRuns)) {
         clockTick(s_->engine, Clock::now());
@@ -541,6 +553,8 @@ void TfrmMain::endCurrentGame(Engine& e) {
     WindowEndUi ui(*this);
     GameResults results; // the statistics receivers join with their own parts
     vellamor::endGame(e, results, ui);
+    if (s_->pileInfo) s_->pileInfo->hidePanels();
+    if (sbStatusBar_) sbStatusBar_->setPanels({});
     showTime();
     updateCommands();
 }
@@ -578,6 +592,7 @@ bool TfrmMain::startGame(int id, long long number) {
     o.randomNumber = number < 0;
     if (number >= 0) setGameNumber(e, number);
     newGame(e, o);
+    s.pileInfo->gameDealt(id);
     const int screenWidth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size().width() : 1024;
     const bool resized = fitCardsForGame(s.screenFit, s.choice, e, s.host, screenWidth);
     if (resized || e.params[prm::FaceStyle] != s.choice.faceStyle) loadImages();
@@ -631,6 +646,10 @@ void TfrmMain::layoutTable() {
 void TfrmMain::redrawTable() {
     MainState& s = *s_;
     if (!s.renderer || !table_) return;
+    if (s.pileLabelsShown) {
+        table_->clearOverlay();
+        s.pileLabelsShown = false;
+    }
     s.renderer->redrawAll(s.engine);
     if (s.renderer->tableHeight() > s.renderer->table().height()) {
         // Taller than its bitmap: room for the whole table, then draw it again.
@@ -688,6 +707,7 @@ void TfrmMain::updateCommands() {
     action("mnuPause")->setEnabled(inProgress);
     action("mnuQuitGame")->setEnabled(inProgress);
     action("mnuShowHiddenCards")->setEnabled(inProgress);
+    action("mnuShowPilesInfo")->setEnabled(inProgress);
     for (const char* name : {"mnuGameStatistics", "mnuHiScores", "mnuLogStatistics", "mnuOverallChampions"})
         action(name)->setEnabled(statisticsDisabled());
     if (s_->tutor) s_->tutor->updateCommands();
@@ -716,6 +736,11 @@ void TfrmMain::tableMouse(TableEvent ev, bool right, bool ctrl, QPoint at) {
     PlayerInput& input = table_->input();
     switch (ev) {
     case TableEvent::Down: {
+        s.pileInfo->hidePanels();
+        if (s.pileLabelsShown) {
+            table_->clearOverlay();
+            s.pileLabelsShown = false;
+        }
         s.before = e.table;
         s.beforeCards = e.cards;
         input.mouseDown(right ? MouseButton::Right : MouseButton::Left, ctrl, at.x(), at.y());
@@ -763,33 +788,7 @@ void TfrmMain::tableMouse(TableEvent ev, bool right, bool ctrl, QPoint at) {
             else if (at.y() > table_->height() - 5) scrollTo(scrBarMain_->value() + scrBarMain_->pageStep());
         }
         // The status bar describes the pile under the pointer.
-        std::array<QString, 5> texts;
-        CardPlace place;
-        if (e.flags.test(StateFlag::InProgress) && hitTest(e, at.x(), at.y(), place, true)) {
-            const Pile& p = e.table.pile(place.pile);
-            int piles = 1;
-            switch (place.pile.kind) {
-            case PileKind::Stock: texts[0] = QStringLiteral("Stock"); break;
-            case PileKind::Waste:
-            case PileKind::SecondWaste: texts[0] = QStringLiteral("Waste"); break;
-            case PileKind::Foundation:
-                texts[0] = QStringLiteral("Foundation");
-                piles = e.foundationCount();
-                break;
-            case PileKind::Tableau:
-                texts[0] = QStringLiteral("Tableau");
-                piles = e.tableauCount();
-                break;
-            case PileKind::Reserve:
-                texts[0] = QStringLiteral("Reserve");
-                piles = e.reserveCount();
-                break;
-            }
-            texts[1] = QString::number(piles);
-            const int cards = p.cardCount();
-            texts[2] = cards == 1 ? QStringLiteral("1 card") : QString::number(cards) + QStringLiteral(" cards");
-        }
-        sbStatusBar_->setPanels(texts);
+        sbStatusBar_->setPanels(s.pileInfo->pointerMoved(e, at));
         break;
     }
     case TableEvent::Up: {
@@ -817,6 +816,8 @@ void TfrmMain::tableMouse(TableEvent ev, bool right, bool ctrl, QPoint at) {
         break;
     }
     }
+    // A click changes the pile under the pointer: its texts follow.
+    if (ev != TableEvent::Move) sbStatusBar_->setPanels(s.pileInfo->statusTexts(e, at));
 }
 
 void TfrmMain::afterPlayerAction(bool changed) {
@@ -923,6 +924,7 @@ void TfrmMain::buildPanels() {
     table_->setObjectName(QStringLiteral("tblTable"));
     table_->installEventFilter(this);
     row->addWidget(table_, 1);
+    s_->pileInfo = std::make_unique<PileInfoView>(table_, s_->options.programFolder);
     scrBarMain_ = new QScrollBar(Qt::Vertical, middle);
     scrBarMain_->setVisible(false);
     scrBarMain_->installEventFilter(this);
@@ -1314,6 +1316,7 @@ void TfrmMain::setPaused(bool on) {
     }
     paused_ = on;
     action("mnuPause")->setChecked(on);
+    s.pileInfo->hidePanels();
     if (on) {
         pauseClock(e);
         // Only the background shows: pure green, faded, and the two pictures.

@@ -4,6 +4,7 @@
 #include "layout/card_position.h"
 #include "shell/advanced_form.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,6 +40,20 @@ QFrame* infoPanel(QWidget* parent) {
     f->hide();
     return f;
 }
+
+// Hides the panels when the pointer leaves the table (for the menus, the tool
+// bars or another window): no move on the table would hide them then.
+class LeaveWatch final : public QObject {
+public:
+    LeaveWatch(QObject* parent, PilePanels& panels) : QObject(parent), panels_(panels) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Leave || e->type() == QEvent::Hide) panels_.hidePanels();
+        return false;
+    }
+
+private:
+    PilePanels& panels_;
+};
 
 QLabel* panelLabel(QWidget* parent) {
     auto* l = new QLabel(parent);
@@ -104,6 +119,12 @@ PilePanels::PilePanels(QWidget* table) : table_(table) {
     row->addWidget(lblRedeals_);
     row->addStretch(1);
     pnlShowRedeals_ = redeals;
+    leaveWatch_ = new LeaveWatch(table, *this);
+    table->installEventFilter(leaveWatch_);
+}
+
+PilePanels::~PilePanels() {
+    delete leaveWatch_.data();
 }
 
 void PilePanels::show(const catalogue::PointerPanelTexts& texts, QPoint pointer) {

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -61,6 +62,9 @@ QPoint pilePanelPlace(QPoint pointer, QSize panels, QSize area);
 class PilePanels {
 public:
     explicit PilePanels(QWidget* table);
+    ~PilePanels();
+    PilePanels(const PilePanels&) = delete;
+    PilePanels& operator=(const PilePanels&) = delete;
 
     void show(const catalogue::PointerPanelTexts& texts, QPoint pointer);
     void hidePanels();
@@ -80,6 +84,7 @@ private:
     QWidget* pnlShowRedeals_;
     QLabel* lblRedealsCaption_;
     QLabel* lblRedeals_;
+    QPointer<QObject> leaveWatch_; // on the table, hides the panels when the pointer leaves
 };
 
 // The font of the labels: Tahoma 8, or the program's fallback font where

@@ -5,10 +5,16 @@
 #include "engine/engine.h"
 #include "layout/card_position.h"
 #include "layout/layout.h"
+#include "program_fixture.h"
 #include "shell/pile_info_panel.h"
+#include "shell/status_bar.h"
+#include "shell/table_view.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTest>
 #include <QToolTip>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -213,6 +219,75 @@ TEST(PileLabels, BoxesInTheToolTipColourOverEveryShownPile) {
     const QImage overlay = pileLabelsImage({1024, 700}, *e, 71);
     EXPECT_EQ(overlay.pixelColor(fila1.x + 2, fila1.y + 40).alpha(), 0);
     EXPECT_EQ(overlay.pixelColor(fila1.x + 2, fila1.y + 2), back);
+}
+
+// The main window: the status bar follows the pointer over the piles, the
+// panels come at the tick after a rest, "Show piles' info" labels the piles
+// until the next click, and leaving the game clears it all.
+TEST(PileInfoWindow, StatusBarPanelsAndLabels) {
+    shell::testing::ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=1000\r\n"
+                     "MainWindowState_Height=760\r\nShowPilesSize=Y\r\nConfirmQuitGame=N\r\n");
+    const auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->startGame(0, 1)); // Klondike
+    Engine& e = w->engine();
+    TableView* table = w->table();
+    const auto moveTo = [&](QPoint at) {
+        QMouseEvent ev(QEvent::MouseMove, QPointF(at), table->mapToGlobal(at), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(table, &ev);
+    };
+
+    const QPoint fila3 = inside(e, tableau(2));
+    moveTo(fila3);
+    const StatusBar* bar = w->statusPanels();
+    EXPECT_EQ(bar->panel(0), "Tableau");
+    EXPECT_EQ(bar->panel(1), "7");
+    EXPECT_EQ(bar->panel(2), "3 cards");
+    EXPECT_EQ(bar->panel(3), "Build down in alternating colors (ex. 10 [d] on Jack [c][s])");
+    EXPECT_EQ(bar->panel(4), "Unlimited redeals");
+    QWidget* panel = table->findChild<QWidget*>(QStringLiteral("pnlPilesSize"));
+    ASSERT_NE(panel, nullptr);
+    w->Timer1Timer();
+    EXPECT_TRUE(panel->isHidden()); // not rested yet
+    QTest::qWait(int(PointerRest::kRest.count()) + 100);
+    w->Timer1Timer();
+    EXPECT_FALSE(panel->isHidden());
+    table->grab().save("/tmp/vellamor_pile_panel.png");
+    moveTo(fila3 + QPoint(2, 0));
+    EXPECT_TRUE(panel->isHidden());
+
+    // A click on the stock: the status follows without a move.
+    const QPoint stock = inside(e, kStock);
+    QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, stock);
+    EXPECT_EQ(bar->panel(0), "Stock");
+    EXPECT_EQ(bar->panel(2), "23 cards");
+
+    QAction* labels = w->action("mnuShowPilesInfo");
+    ASSERT_TRUE(labels->isEnabled());
+    const Point fila1 = cardPosition(e, tableau(0), 0);
+    const QColor tip = QToolTip::palette().color(QPalette::ToolTipBase);
+    labels->trigger();
+    EXPECT_EQ(table->picture().pixelColor(fila1.x + 2, fila1.y + 2), tip);
+    table->picture().save("/tmp/vellamor_pile_labels_window.png");
+    QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(table->width() - 3, table->height() - 3));
+    QTest::mouseRelease(table, Qt::LeftButton, Qt::NoModifier,
+                        QPoint(table->width() - 3, table->height() - 3));
+    EXPECT_NE(table->picture().pixelColor(fila1.x + 2, fila1.y + 2), tip);
+
+    // Out of the game: empty status, no panels, no labels.
+    w->mnuQuitGameClick();
+    ASSERT_FALSE(e.flags.test(StateFlag::InProgress));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(bar->panel(i).isEmpty()) << i;
+    EXPECT_FALSE(labels->isEnabled());
+    moveTo(fila3);
+    EXPECT_TRUE(bar->panel(0).isEmpty());
+    QTest::qWait(int(PointerRest::kRest.count()) + 100);
+    w->Timer1Timer();
+    EXPECT_TRUE(panel->isHidden());
 }
 
 } // namespace
