@@ -2,6 +2,9 @@
 // reads the parameter section from the file again.
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_writer.h"
+#include "catalogue/pile_info.h"
+#include "engine/deal.h"
+#include "engine/engine.h"
 #include "gamec/compile.h"
 
 #include <benchmark/benchmark.h>
@@ -57,6 +60,36 @@ void idOfName(benchmark::State& state) {
         benchmark::DoNotOptimize(cat.idOfName("spider 299"));
 }
 BENCHMARK(idOfName)->Unit(benchmark::kMicrosecond);
+
+// The texts of the pile under the pointer, made on every pointer move: a
+// Klondike tableau pile, with and without a pile-text file of 400 entries
+// (the game's own entry last).
+void pileStatus(benchmark::State& state) {
+    const auto compiled = gamec::compileFolder(std::string(VELLAMOR_SOURCE_DIR) + "/data/games");
+    if (compiled.games.empty()) {
+        state.SkipWithError("no games");
+        return;
+    }
+    Engine e;
+    for (int i = 0; i < RuleParams::kSize; ++i)
+        e.params.set(i, compiled.games[0].entry.params[i]);
+    e.params.saveRanges();
+    newGame(e);
+    catalogue::PileTexts texts;
+    const std::string path = (std::filesystem::temp_directory_path() / "vellamor_bench_solr.dat").string();
+    if (state.range(0)) {
+        std::ofstream out(path, std::ios::binary);
+        for (int i = 0; i < 400; ++i)
+            out << catalogue::scrambledEntry("0000F" + std::to_string(100 + i), "Build anything") << "\r\n";
+        out << catalogue::scrambledEntry("0000T003", "Build anything on pile three") << "\r\n";
+        out.close();
+        texts.load(path, 0);
+        std::filesystem::remove(path);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(catalogue::pileStatus(e, tableau(2), &texts));
+}
+BENCHMARK(pileStatus)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

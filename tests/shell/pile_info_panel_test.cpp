@@ -254,7 +254,7 @@ TEST(PileInfoWindow, StatusBarPanelsAndLabels) {
     QTest::qWait(int(PointerRest::kRest.count()) + 100);
     w->Timer1Timer();
     EXPECT_FALSE(panel->isHidden());
-    table->grab().save("/tmp/vellamor_pile_panel.png");
+    w->grab().save("/tmp/vellamor_pile_panel.png"); // the panel and the status bar
     moveTo(fila3 + QPoint(2, 0));
     EXPECT_TRUE(panel->isHidden());
 
