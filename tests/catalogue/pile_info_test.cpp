@@ -333,6 +333,15 @@ TEST_F(PileTextFile, MissingOrDamagedFilesFallBackToTheMadeTexts) {
     EXPECT_EQ(pileStatus(*e, tableau(2), &texts).rule, "still read");
     EXPECT_EQ(pileStatus(*e, tableau(3), &texts).rule, pileRuleText(*e, tableau(3)));
 
+    // A scrambled key may hold an '=' of its own (a 9 plus 4): the key is read
+    // by its length, not up to the first '='.
+    const std::string key = "0990T001";
+    ASSERT_NE(scramble(key).find('='), std::string::npos);
+    write({scrambledEntry(key, "Build = anything")});
+    ASSERT_TRUE(texts.load(path, 990));
+    ASSERT_NE(texts.sentence(tableau(0)), nullptr);
+    EXPECT_EQ(*texts.sentence(tableau(0)), "Build = anything");
+
     // A game id the file cannot hold finds nothing.
     EXPECT_FALSE(texts.load(path, -1));
     EXPECT_TRUE(texts.empty());
