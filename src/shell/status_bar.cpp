@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vellamor::shell {
 
 namespace {
@@ -39,11 +41,18 @@ void StatusBar::showHint(const QString& hint) {
     update();
 }
 
+int StatusBar::panelWidth(int i) const {
+    // The widths suit a narrow 8-point face with characters about 5 pixels
+    // wide; a wider face widens every panel alike, so the texts still fit.
+    const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
+    return static_cast<int>(kWidths[static_cast<std::size_t>(i)] * scale + 0.5);
+}
+
 int StatusBar::panelAt(int x) const {
     if (simple_) return -1;
     int left = 0;
     for (int i = 0; i < 5; ++i) {
-        const int w = kWidths[static_cast<std::size_t>(i)];
+        const int w = panelWidth(i);
         if (x >= left && x < left + w) return i;
         left += w + 2;
     }
@@ -108,7 +117,7 @@ void StatusBar::paintEvent(QPaintEvent*) {
     }
     int left = 0;
     for (int i = 0; i < 6; ++i) {
-        const int w = i == 5 ? std::max(10, width() - left) : kWidths[static_cast<std::size_t>(i)];
+        const int w = i == 5 ? std::max(10, width() - left) : panelWidth(i);
         const QRect r(left, 1, w, height() - 2);
         sunken(r.adjusted(0, 0, -1, -1));
         const QRect in = r.adjusted(0, 1, -1, 0);

@@ -29,6 +29,8 @@ public:
     const QString& hintText() const { return hint_; }
     // The panel under a point of the bar (-1 for none).
     int panelAt(int x) const;
+    // The width of drawn panel i (0-4) in the bar's font.
+    int panelWidth(int i) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -25,6 +25,13 @@ using namespace vellamor::shell;
 
 namespace {
 
+// Keeps a picture of the test for a look, only when VELLAMOR_TEST_PICTURES
+// names a folder.
+void keepPicture(const QImage& img, const char* name) {
+    const QByteArray folder = qgetenv("VELLAMOR_TEST_PICTURES");
+    if (!folder.isEmpty()) img.save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
+}
+
 using Clock = PointerRest::Clock;
 using std::chrono::milliseconds;
 
@@ -196,7 +203,7 @@ TEST(PileLabels, BoxesInTheToolTipColourOverEveryShownPile) {
         QPainter p(&table);
         paintPileLabels(p, *e, 71);
     }
-    table.save("/tmp/vellamor_pile_labels.png");
+    keepPicture(table, "pile_labels.png");
     const QColor back = QToolTip::palette().color(QPalette::ToolTipBase);
     const QFontMetrics fm(pileLabelFont());
     for (const PileId id : catalogue::labelledPiles(*e)) {
@@ -254,7 +261,7 @@ TEST(PileInfoWindow, StatusBarPanelsAndLabels) {
     QTest::qWait(int(PointerRest::kRest.count()) + 100);
     w->Timer1Timer();
     EXPECT_FALSE(panel->isHidden());
-    w->grab().save("/tmp/vellamor_pile_panel.png"); // the panel and the status bar
+    keepPicture(w->grab().toImage(), "pile_panel.png"); // the panel and the status bar
     moveTo(fila3 + QPoint(2, 0));
     EXPECT_TRUE(panel->isHidden());
 
@@ -270,7 +277,7 @@ TEST(PileInfoWindow, StatusBarPanelsAndLabels) {
     const QColor tip = QToolTip::palette().color(QPalette::ToolTipBase);
     labels->trigger();
     EXPECT_EQ(table->picture().pixelColor(fila1.x + 2, fila1.y + 2), tip);
-    table->picture().save("/tmp/vellamor_pile_labels_window.png");
+    keepPicture(table->picture(), "pile_labels_window.png");
     QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier,
                       QPoint(table->width() - 3, table->height() - 3));
     QTest::mouseRelease(table, Qt::LeftButton, Qt::NoModifier,
