@@ -2,8 +2,7 @@
 // `label` (the pile's label of "Show piles' info") and `texts` (the pile-text
 // file laid over them).
 #include "catalogue/pile_info.h"
-#include "cli/param_file.h"
-#include "cli/script.h"
+#include "script_fixture.h"
 #include "run_cli.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +12,9 @@ namespace vellamor::cli {
 namespace {
 
 ScriptResult runScript(const std::string& text, std::string& out) {
-    std::ostringstream os;
-    ScriptRunner runner(os);
-    RuleParams params;
-    EXPECT_TRUE(readParamFile(VELLAMOR_SOURCE_DIR "/data/params/klondike.txt", params).ok);
-    runner.setParams(params);
-    std::istringstream in(text);
-    const ScriptResult r = runner.run(in);
-    out = os.str();
-    return r;
+    ScriptRun r = runSampleScript(text);
+    out = std::move(r.out);
+    return r.result;
 }
 
 std::string pileTextFile() {

@@ -1,6 +1,5 @@
 // The script interpreter of `vellamor-cli run`, in-process.
-#include "cli/param_file.h"
-#include "cli/script.h"
+#include "script_fixture.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -9,23 +8,7 @@
 namespace vellamor::cli {
 namespace {
 
-struct ScriptRun {
-    ScriptResult result;
-    std::string out;
-};
-
-ScriptRun runScript(const std::string& text) {
-    std::ostringstream out;
-    ScriptRunner runner(out);
-    RuleParams params;
-    EXPECT_TRUE(readParamFile(VELLAMOR_SOURCE_DIR "/data/params/klondike.txt", params).ok);
-    runner.setParams(params);
-    std::istringstream in(text);
-    ScriptRun r;
-    r.result = runner.run(in);
-    r.out = out.str();
-    return r;
-}
+ScriptRun runScript(const std::string& text) { return runSampleScript(text); }
 
 TEST(Script, PlaysAKlondikePosition) {
     std::ifstream file(VELLAMOR_TEST_DATA_DIR "/klondike_play.script");

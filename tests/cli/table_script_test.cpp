@@ -1,7 +1,6 @@
 // The script commands that work on the laid-out table and on the game's course:
 // hit, drop, undo, redo, redeal, clock and end.
-#include "cli/param_file.h"
-#include "cli/script.h"
+#include "script_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +10,10 @@ namespace vellamor::cli {
 namespace {
 
 std::string run(const std::string& text, ScriptResult* result = nullptr) {
-    std::ostringstream out;
-    ScriptRunner runner(out);
-    RuleParams params;
-    EXPECT_TRUE(readParamFile(VELLAMOR_SOURCE_DIR "/data/params/klondike.txt", params).ok);
-    runner.setParams(params);
-    std::istringstream in(text);
-    const ScriptResult r = runner.run(in);
-    if (result) *result = r;
-    else EXPECT_TRUE(r.ok) << r.error;
-    return out.str();
+    const ScriptRun r = runSampleScript(text);
+    if (result) *result = r.result;
+    else EXPECT_TRUE(r.result.ok) << r.result.error;
+    return r.out;
 }
 
 // The sample Klondike at size B on 1024 × 768: Fila1 at (202, 159), Fila2 at (293, 159),

@@ -1,7 +1,6 @@
 // The script commands of autoplay, hints and the demo: what they print and how
 // the hints shown carry over from one line of a script to the next.
-#include "cli/param_file.h"
-#include "cli/script.h"
+#include "script_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +12,9 @@ namespace {
 
 // The sample Klondike with autoplay (20) and hints (47) offered.
 ScriptResult runScript(const std::string& text, std::string& out) {
-    std::ostringstream os;
-    ScriptRunner runner(os);
-    RuleParams params;
-    EXPECT_TRUE(readParamFile(VELLAMOR_SOURCE_DIR "/data/params/klondike.txt", params).ok);
-    runner.setParams(params);
-    std::istringstream in("set 20 1\nset 47 1\n" + text);
-    const ScriptResult r = runner.run(in);
-    out = os.str();
-    return r;
+    ScriptRun r = runSampleScript("set 20 1\nset 47 1\n" + text);
+    out = std::move(r.out);
+    return r.result;
 }
 
 std::string run(const std::string& text) {
