@@ -19,7 +19,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QMenuBar>
 #include <QToolBar>
+#include <QtTest/QTest>
 
 using namespace vellamor;
 using namespace vellamor::shell;
@@ -326,4 +328,69 @@ TEST(Close, ARunningDemoIsStoppedAndTheWindowStays) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->engine().game.tutorMode, 0);
     EXPECT_TRUE(w->close()); // asked again, it closes
+}
+
+TEST(FullScreen, F11TakesTheMenuAwayAndEscBringsTheWindowBack) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=900\r\n"
+                     "MainWindowState_Height=650\r\nGame=0\r\n");
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    QString advice;
+    answerBox([&] { QTest::keyClick(w.get(), Qt::Key_F11); },
+              [&](QWidget* box) {
+                  auto* ok = qobject_cast<TfrmMsgAdviceOKCancel*>(box);
+                  ASSERT_NE(ok, nullptr);
+                  advice = ok->lblText->text();
+                  ok->btnOK->click();
+              });
+    EXPECT_EQ(advice, QStringLiteral("To turn off full-screen mode and switch to the regular view, press F11 or Esc."));
+    ASSERT_TRUE(w->fullScreen());
+    EXPECT_FALSE(w->menuBar()->isVisible());
+    EXPECT_EQ(w->geometry().size(), QGuiApplication::primaryScreen()->size());
+    auto* restore = w->findChild<QAction*>(QStringLiteral("tbRestoreAfterFS_Large"));
+    ASSERT_NE(restore, nullptr);
+    EXPECT_TRUE(restore->isVisible());
+
+    // Shown anew, the window takes the keys again (a window manager does it on screen).
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    // The window keeps the shortcuts without its menu; a disabled Undo stays idle.
+    ASSERT_FALSE(w->action("mnuUndo")->isEnabled());
+    const Table dealt = w->engine().table;
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(w->engine().table == dealt);
+    QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(w->paused());
+    QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier); // any key ends the pause
+    QApplication::processEvents();
+    EXPECT_FALSE(w->paused());
+
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    EXPECT_FALSE(w->fullScreen());
+    EXPECT_TRUE(w->menuBar()->isVisible());
+    EXPECT_FALSE(restore->isVisible());
+    EXPECT_EQ(w->size(), QSize(900, 650));
+}
+
+TEST(Pause, ThePicturesNeverStartAboveOneHundredPixels) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=480\r\n"
+                     "MainWindowState_Height=300\r\nGame=0\r\n");
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    w->action("mnuPause")->trigger();
+    ASSERT_TRUE(w->paused());
+    // Only background above y = 100 of the window: every row there is one
+    // colour from edge to edge.
+    const QImage shown = w->table()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int top = w->table()->mapTo(w.get(), QPoint(0, 0)).y();
+    ASSERT_GT(100 - top, 20);
+    for (int y = 0; y < std::min(100 - top, shown.height()); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ASSERT_EQ(shown.pixel(x, y), shown.pixel(0, y)) << x << ',' << y;
+    bool picture = false; // and the pictures are drawn below
+    for (int y = 100 - top; y < shown.height() && !picture; ++y)
+        picture = shown.pixel(shown.width() / 2, y) != shown.pixel(0, y);
+    EXPECT_TRUE(picture);
 }
