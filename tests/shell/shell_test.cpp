@@ -19,6 +19,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QtTest/QTest>
@@ -393,4 +395,42 @@ TEST(Pause, ThePicturesNeverStartAboveOneHundredPixels) {
     for (int y = 100 - top; y < shown.height() && !picture; ++y)
         picture = shown.pixel(shown.width() / 2, y) != shown.pixel(0, y);
     EXPECT_TRUE(picture);
+}
+
+TEST(Scrolling, TheWheelMovesATallTableBySixtyPixelsANotch) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=700\r\n"
+                     "MainWindowState_Height=380\r\nGame=0\r\n");
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    Engine& e = w->engine();
+    // A tall pile: every stock card face up on the first tableau pile.
+    Pile& stock = e.table.stock();
+    while (!stock.empty()) {
+        const int c = stock.top();
+        stock.pop();
+        ASSERT_TRUE(e.table.tableau[0].push(c));
+        e.cards.setFaceUp(c, true);
+    }
+    w->redrawTable();
+    auto* bar = w->findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->isVisible());
+    const QImage before = w->table()->picture().copy();
+
+    const auto wheel = [&](int delta) {
+        const QPointF at(50, 50);
+        QWheelEvent ev(at, w->table()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w->table(), &ev);
+    };
+    wheel(-120); // one notch towards the player: down the table
+    EXPECT_EQ(bar->value(), 60);
+    EXPECT_EQ(e.game.scrollOffset, 60);
+    EXPECT_NE(w->table()->picture(), before);
+    wheel(-240);
+    EXPECT_EQ(bar->value(), std::min(180, bar->maximum()));
+    wheel(1200); // never above the top
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(w->table()->picture(), before);
 }
