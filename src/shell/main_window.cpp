@@ -912,7 +912,9 @@ void TfrmMain::buildPanels() {
         return p;
     };
     pnlTempo_ = panel(QStringLiteral("Time:"), lblTime_);
+    pnlTempo_->setObjectName(QStringLiteral("pnlTempo"));
     pnlScore_ = panel(QStringLiteral("Score:"), lblScore_);
+    pnlScore_->setObjectName(QStringLiteral("pnlScore"));
     lblScore_->setText(QStringLiteral("0"));
     column->addWidget(topArea_);
 

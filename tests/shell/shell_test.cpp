@@ -4,6 +4,7 @@
 #include "shell/advanced_form.h"
 #include "shell/msg_advice.h"
 #include "shell/program_host.h"
+#include "shell/status_bar.h"
 #include "shell/table_view.h"
 
 #include "engine/engine.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QWheelEvent>
 #include <QMenuBar>
 #include <QToolBar>
@@ -433,4 +435,92 @@ TEST(Scrolling, TheWheelMovesATallTableBySixtyPixelsANotch) {
     wheel(1200); // never above the top
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(w->table()->picture(), before);
+}
+
+TEST(ToolBar, TimeAndScoreHideFromTheirPopUpsAndComeBackFromTheBarsMenu) {
+    ProgramFixture fx;
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    struct Panel {
+        const char *name, *hide, *show, *key;
+    };
+    for (const Panel& p : {Panel{"pnlTempo", "popHideTime", "popShowTime", "Show_Time="},
+                           Panel{"pnlScore", "popHideScore", "popShowScore", "Show_Score="}}) {
+        SCOPED_TRACE(p.name);
+        QWidget* panel = w->findChild<QWidget*>(QLatin1String(p.name));
+        ASSERT_NE(panel, nullptr);
+        ASSERT_TRUE(panel->isVisible());
+        EXPECT_FALSE(w->action(p.show)->isEnabled()); // only while the panel is hidden
+        w->action(p.hide)->trigger();
+        EXPECT_FALSE(panel->isVisible());
+        EXPECT_TRUE(w->action(p.show)->isEnabled());
+        EXPECT_NE(fx.settingsText().find(std::string(p.key) + "N\r\n"), std::string::npos);
+        w->action(p.show)->trigger();
+        EXPECT_TRUE(panel->isVisible());
+        EXPECT_FALSE(w->action(p.show)->isEnabled());
+        EXPECT_NE(fx.settingsText().find(std::string(p.key) + "Y\r\n"), std::string::npos);
+    }
+}
+
+TEST(StatusBar, AMenuHintShowsAloneAndAnyOtherHintBringsThePanelsBack) {
+    ProgramFixture fx;
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    StatusBar* bar = w->statusPanels();
+    QStatusTipEvent menuHint(w->action("mnuNew")->statusTip());
+    QApplication::sendEvent(w.get(), &menuHint);
+    EXPECT_TRUE(bar->simple());
+    EXPECT_EQ(bar->hintText(), QStringLiteral(" New game"));
+    QStatusTipEvent toolHint(QStringLiteral("Start a new game"));
+    QApplication::sendEvent(w.get(), &toolHint);
+    EXPECT_FALSE(bar->simple());
+}
+
+TEST(Close, ConfirmQuitAsksAndCancelKeepsTheWindow) {
+    ProgramFixture fx;
+    fx.writeSettings("[Preference]\r\nConfirmQuit=Y\r\n");
+    auto w = fx.start();
+    ASSERT_NE(w, nullptr);
+    bool closed = true;
+    const QString asked = answerBox([&] { closed = w->close(); },
+                                    [](QWidget* box) { static_cast<QMessageBox*>(box)->button(QMessageBox::Cancel)->click(); });
+    EXPECT_EQ(asked, QStringLiteral("Exit Vellamor 2003?"));
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(w->isVisible());
+    answerBox([&] { closed = w->close(); }, pressOk);
+    EXPECT_TRUE(closed);
+}
+
+TEST(StartUp, MissingImagePackEndsWithItsMessage) {
+    ProgramFixture fx;
+    QFile::remove(QString::fromStdString(fx.programFolder() + "SOL.RGF"));
+    StartOptions o;
+    o.programFolder = fx.programFolder();
+    store::Environment env;
+    env.xdgDataHome = fx.dataFolder() + "../";
+    env.home = env.xdgDataHome;
+    o.environment = &env;
+    TfrmMain w(o);
+    bool ok = true;
+    const QString text = answerBox([&] { ok = w.FormCreate(); }, pressOk);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(text, QStringLiteral("Can't find/load ") + QString::fromStdString(fx.programFolder() + "sol.rgf").toLower());
+}
+
+TEST(StartUp, FilesOfEarlierVersionsAreRemovedOnlyWhenTheirFirstIsThere) {
+    ProgramFixture fx;
+    const QString dir = QString::fromStdString(fx.programFolder());
+    QDir().mkpath(dir + QStringLiteral("IMAGES"));
+    const QStringList old = {QStringLiteral("IMAGES/GAME0000.BMP"), QStringLiteral("IMAGES/GAME0042.BMP"),
+                             QStringLiteral("IMAGES/CB001C.BMP"), QStringLiteral("IMAGES/CB005S.BMP"),
+                             QStringLiteral("IMAGES/CL003H.BMP"), QStringLiteral("VELLAMOR.DLL")};
+    const QString kept = QStringLiteral("IMAGES/WB007.BMP"); // its set's first, WB001, is missing
+    for (const QString& name : old + QStringList{kept}) {
+        QFile f(dir + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
+    }
+    auto w = fx.start(false);
+    ASSERT_NE(w, nullptr);
+    for (const QString& name : old) EXPECT_FALSE(QFile::exists(dir + name)) << name.toStdString();
+    EXPECT_TRUE(QFile::exists(dir + kept));
 }
