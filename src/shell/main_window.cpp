@@ -1060,6 +1060,7 @@ void TfrmMain::buildMenus() {
 
     // The table's pop-up menu.
     popMain_ = new QMenu(this);
+    popMain_->setObjectName(QStringLiteral("popMain"));
     addCommand(popMain_, "popGameInformation", QStringLiteral("Game information..."), none, false);
     addCommand(popMain_, "popFavorites", QStringLiteral("Favorite games..."), none, false);
     popMain_->addSeparator();
@@ -1075,6 +1076,7 @@ void TfrmMain::buildMenus() {
 
     // The tool bars' pop-up menu.
     popTB_ = new QMenu(this);
+    popTB_->setObjectName(QStringLiteral("popTB"));
     auto* sizeGroup = new QActionGroup(this);
     QAction* large = addCommand(popTB_, "popLargeIcons", QStringLiteral("Large icons"));
     QAction* small = addCommand(popTB_, "popSmallIcons", QStringLiteral("Small icons"));
@@ -1137,9 +1139,11 @@ void TfrmMain::buildMenus() {
     connect(showTime, &QAction::triggered, this, [togglePanel] { togglePanel(true, true); });
     connect(showScore, &QAction::triggered, this, [togglePanel] { togglePanel(false, true); });
     popTime_ = new QMenu(this);
+    popTime_->setObjectName(QStringLiteral("popTime"));
     connect(addCommand(popTime_, "popHideTime", QStringLiteral("&Hide")), &QAction::triggered, this,
             [togglePanel] { togglePanel(true, false); });
     popScore_ = new QMenu(this);
+    popScore_->setObjectName(QStringLiteral("popScore"));
     connect(addCommand(popScore_, "popHideScore", QStringLiteral("Hide")), &QAction::triggered, this,
             [togglePanel] { togglePanel(false, false); });
     connect(pnlTempo_, &QWidget::customContextMenuRequested, this,

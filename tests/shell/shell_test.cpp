@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QWheelEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QtTest/QTest>
@@ -523,4 +524,21 @@ TEST(StartUp, FilesOfEarlierVersionsAreRemovedOnlyWhenTheirFirstIsThere) {
     ASSERT_NE(w, nullptr);
     for (const QString& name : old) EXPECT_FALSE(QFile::exists(dir + name)) << name.toStdString();
     EXPECT_TRUE(QFile::exists(dir + kept));
+}
+
+TEST(TableMenu, CtrlAndTheRightButtonOnAnEmptyPlaceOpenIt) {
+    for (const bool allowed : {true, false}) {
+        ProgramFixture fx;
+        fx.writeSettings(std::string("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=900\r\n"
+                                     "MainWindowState_Height=650\r\nGame=0\r\nShow_Main_Popup_Menu=") +
+                         (allowed ? "Y" : "N") + "\r\n");
+        auto w = fx.start();
+        ASSERT_NE(w, nullptr);
+        auto* menu = w->findChild<QMenu*>(QStringLiteral("popMain"));
+        ASSERT_NE(menu, nullptr);
+        const QPoint empty(w->table()->width() - 20, w->table()->height() - 20); // below every pile
+        QTest::mouseClick(w->table(), Qt::RightButton, Qt::ControlModifier, empty);
+        EXPECT_EQ(menu->isVisible(), allowed);
+        menu->hide();
+    }
 }
