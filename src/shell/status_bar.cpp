@@ -45,7 +45,13 @@ int StatusBar::panelWidth(int i) const {
     // The widths suit a narrow 8-point face with characters about 5 pixels
     // wide; a wider face widens every panel alike, so the texts still fit.
     const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
-    return static_cast<int>(kWidths[static_cast<std::size_t>(i)] * scale + 0.5);
+    const auto scaled = [&](int k) { return static_cast<int>(kWidths[static_cast<std::size_t>(k)] * scale + 0.5); };
+    if (i != 3) return scaled(i);
+    // The rule gives way when the bar is too narrow for all five.
+    int others = 0;
+    for (int k = 0; k < 5; ++k)
+        if (k != 3) others += scaled(k) + 2;
+    return std::clamp(width() - others - 2, std::min(100, scaled(3)), scaled(3));
 }
 
 int StatusBar::panelAt(int x) const {
@@ -122,6 +128,8 @@ void StatusBar::paintEvent(QPaintEvent*) {
         sunken(r.adjusted(0, 0, -1, -1));
         const QRect in = r.adjusted(0, 1, -1, 0);
         if (i < 5) {
+            p.save();
+            p.setClipRect(in); // a long text ends at its panel's edge
             const QString& t = texts_[static_cast<std::size_t>(i)];
             switch (i) {
             case 0: {
@@ -139,6 +147,7 @@ void StatusBar::paintEvent(QPaintEvent*) {
             case 3: drawRule(p, in, t); break;
             default: p.drawText(in.adjusted(3, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, t); break;
             }
+            p.restore();
         }
         left += w + 2;
     }

@@ -542,3 +542,22 @@ TEST(TableMenu, CtrlAndTheRightButtonOnAnEmptyPlaceOpenIt) {
         menu->hide();
     }
 }
+
+TEST(StatusBar, TheRuleGivesWayInANarrowBarAndTheOthersStayWhole) {
+    StatusBar bar;
+    bar.resize(1200, 20);
+    int wide = 0;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_GE(bar.panelWidth(i), StatusBar::kWidths[static_cast<std::size_t>(i)]) << i; // never narrower than designed
+        wide += bar.panelWidth(i) + 2;
+    }
+    const int rule = bar.panelWidth(3);
+    bar.resize(640, 20);
+    int narrow = 0;
+    for (int i = 0; i < 5; ++i) narrow += bar.panelWidth(i) + 2;
+    if (wide > 640) {
+        EXPECT_LE(narrow, 640);
+        EXPECT_LT(bar.panelWidth(3), rule);
+    }
+    EXPECT_EQ(bar.panelAt(bar.panelWidth(0) + 2 + bar.panelWidth(1) + 2 + 1), 2); // the cards panel
+}
