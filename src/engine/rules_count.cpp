@@ -112,6 +112,7 @@ bool countAllows(const Engine& e, const MovingBlock& m, bool toEmptyTableau) {
 bool blockIsSequence(const Engine& e, const MovingBlock& m, int target) {
     if (m.count <= 1 || !m.from) return true;
     const int G = e.params[prm::GroupMoveTest];
+    if (G == group_rule::None) return true; // any group of face-up cards may move together
     if (G == group_rule::LastPassOnly && e.game.passNumber != 3) return false;
     int rule = e.params[prm::TableauSuitRule + target];
     if (G == group_rule::InSuit) rule = suit::InSuit;

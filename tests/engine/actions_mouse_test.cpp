@@ -144,11 +144,17 @@ TEST_F(Mouse, PickingUpByTheSourceRules) {
     input.mouseDown(MouseButton::Left, false, 10, 10);
     EXPECT_EQ(input.cardInHand(), card("AS"));
     input.mouseUp(10, 10);
-    // A block inside a pile only when it is a sequence.
+    // A block inside a pile: with a group test only when it is a sequence,
+    // without one any face-up block.
+    set(prm::GroupMoveTest, 1);
     fila(2, "9S 8H 6C");
     geo.inner = Hit{card("8H"), tableau(1), {100, 220}, {100, 200}};
     input.mouseDown(MouseButton::Left, false, 110, 230);
     EXPECT_EQ(input.cardInHand(), 0);
+    input.mouseUp(110, 230);
+    set(prm::GroupMoveTest, 0);
+    input.mouseDown(MouseButton::Left, false, 110, 230);
+    EXPECT_EQ(input.cardInHand(), card("8H"));
     input.mouseUp(110, 230);
 }
 

@@ -1,4 +1,5 @@
 // The count test, the group-move test, the grid test and the row test.
+#include "engine/actions.h"
 #include "engine/rule_codes.h"
 #include "engine/rules.h"
 #include "rules_fixture.h"
@@ -112,9 +113,12 @@ TEST_F(Count, GroupMoveTestByParameter2) {
     fila(4, "KC");
     const MovingBlock alternating = movingBlock(e, card("QH"));
     const MovingBlock broken = movingBlock(e, card("QS"));
+    // 0: no group test, any group moves (Yukon, Scorpion).
+    EXPECT_TRUE(blockIsSequence(e, broken, 1));
+    // 1: the pairs follow the target pile's own rule.
+    set(prm::GroupMoveTest, 1);
     EXPECT_TRUE(blockIsSequence(e, alternating, 0));
     EXPECT_FALSE(blockIsSequence(e, broken, 1));
-    set(prm::GroupMoveTest, 1);
     EXPECT_TRUE(tableauAccepts(e, 3, alternating));
     // 10: the pairs must follow in suit; 11: in colour.
     set(prm::GroupMoveTest, 10);
@@ -131,6 +135,15 @@ TEST_F(Count, GroupMoveTestByParameter2) {
     EXPECT_TRUE(blockIsSequence(e, movingBlock(e, card("JC")), 3));
     e.game.passNumber = 3;
     EXPECT_TRUE(blockIsSequence(e, movingBlock(e, card("QH")), 3));
+}
+
+TEST_F(Count, WithoutAGroupTestAnyFaceUpGroupIsPickedUp) {
+    set(prm::TakeBlocks, -1);
+    fila(2, "KH QS JS 4D");
+    EXPECT_EQ(pickUp(e, card("QS")), PickUp::Yes);
+    set(prm::GroupMoveTest, 1);
+    fila(2, "KH QS JS 4D");
+    EXPECT_EQ(pickUp(e, card("QS")), PickUp::No);
 }
 
 TEST_F(Count, GridFreesOnlyUncoveredPiles) {
