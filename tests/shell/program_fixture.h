@@ -64,10 +64,7 @@ public:
                 cfg.setFlag(*k, false);
             cfg.commit();
         }
-        StartOptions o;
-        o.programFolder = program_;
-        o.environment = &env_;
-        auto w = std::make_unique<TfrmMain>(o);
+        auto w = std::make_unique<TfrmMain>(options());
         if (!w->FormCreate()) return nullptr;
         w->restoreWindowState();
         if (show) {
@@ -78,6 +75,13 @@ public:
         return w;
     }
 
+    // What start() hands the window, for a test that creates it by hand.
+    StartOptions options() {
+        StartOptions o;
+        o.programFolder = program_;
+        o.environment = &env_;
+        return o;
+    }
     const std::string& programFolder() const { return program_; }
     const std::string& dataFolder() const { return data_; }
 

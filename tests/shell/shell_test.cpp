@@ -182,13 +182,7 @@ TEST(StartUp, CaptionNamesGamePlayerAndNumber) {
 TEST(StartUp, MissingCatalogueEndsWithItsMessage) {
     ProgramFixture fx;
     QFile::remove(QString::fromStdString(fx.programFolder() + "GAMES.DAT"));
-    StartOptions o;
-    o.programFolder = fx.programFolder();
-    store::Environment env;
-    env.xdgDataHome = fx.dataFolder() + "../";
-    env.home = env.xdgDataHome;
-    o.environment = &env;
-    TfrmMain w(o);
+    TfrmMain w(fx.options());
     bool ok = true;
     const QString text = answerBox([&] { ok = w.FormCreate(); }, pressOk);
     EXPECT_FALSE(ok);
@@ -495,13 +489,7 @@ TEST(Close, ConfirmQuitAsksAndCancelKeepsTheWindow) {
 TEST(StartUp, MissingImagePackEndsWithItsMessage) {
     ProgramFixture fx;
     QFile::remove(QString::fromStdString(fx.programFolder() + "SOL.RGF"));
-    StartOptions o;
-    o.programFolder = fx.programFolder();
-    store::Environment env;
-    env.xdgDataHome = fx.dataFolder() + "../";
-    env.home = env.xdgDataHome;
-    o.environment = &env;
-    TfrmMain w(o);
+    TfrmMain w(fx.options());
     bool ok = true;
     const QString text = answerBox([&] { ok = w.FormCreate(); }, pressOk);
     EXPECT_FALSE(ok);
