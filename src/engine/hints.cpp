@@ -35,7 +35,7 @@ void writeRecord(const Hint& h, char (&out)[14]) {
     if (h.kind != HintKind::Stock) {
         where = whereCode(h.from.kind);
         from = where == 4 || where == 6 ? h.from.index : 0;
-        kind = static_cast<int>(h.target.kind);
+        kind = h.target.kind == PileKind::Waste ? 3 : static_cast<int>(h.target.kind);
         to = h.target.kind == PileKind::Reserve || h.target.kind == PileKind::Waste
                  ? 0
                  : h.target.index;

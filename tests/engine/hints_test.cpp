@@ -159,6 +159,8 @@ TEST_F(Hints, TheHistoryHoldsThirtyRecordsAndClearsOnUndo) {
     h.from = tableau(11);
     h.target = reserve(3);
     EXPECT_EQ(hintRecord(h), "0060401106000");
+    h.target = kWaste; // the waste is 3 as a target too
+    EXPECT_EQ(hintRecord(h), "0060401103000");
     for (int i = 0; i < 35; ++i) {
         h.card = i + 1;
         recordHint(e, h);
