@@ -316,7 +316,6 @@ bool TfrmMain::FormCreate() {
     connect(action("mnuShowLegalMove"), &QAction::triggered, this, [this] { s_->tutor->showLegalMoveCommand(); });
     connect(action("mnuGameDemo"), &QAction::triggered, this, [this] { s_->tutor->demoCommand(); });
     connect(action("mnuShowPilesInfo"), &QAction::triggered, this, [this] {
-        // The labels stay until the table is next drawn or clicked.
         Engine& e = s_->engine;
         if (!e.flags.test(StateFlag::InProgress) || paused_) return;
         table_->setOverlay(s_->pileInfo->labels(e, table_->size(), e.game.cardWidth), QPoint(0, 0));
@@ -643,13 +642,17 @@ void TfrmMain::layoutTable() {
     paintBackground(s.renderer->background(), s.background, *s.packs, s.host);
 }
 
+// The labels of "Show piles' info" stay until the table is next drawn or clicked.
+void TfrmMain::hidePileLabels() {
+    if (!s_->pileLabelsShown) return;
+    table_->clearOverlay();
+    s_->pileLabelsShown = false;
+}
+
 void TfrmMain::redrawTable() {
     MainState& s = *s_;
     if (!s.renderer || !table_) return;
-    if (s.pileLabelsShown) {
-        table_->clearOverlay();
-        s.pileLabelsShown = false;
-    }
+    hidePileLabels();
     s.renderer->redrawAll(s.engine);
     if (s.renderer->tableHeight() > s.renderer->table().height()) {
         // Taller than its bitmap: room for the whole table, then draw it again.
@@ -737,10 +740,7 @@ void TfrmMain::tableMouse(TableEvent ev, bool right, bool ctrl, QPoint at) {
     switch (ev) {
     case TableEvent::Down: {
         s.pileInfo->hidePanels();
-        if (s.pileLabelsShown) {
-            table_->clearOverlay();
-            s.pileLabelsShown = false;
-        }
+        hidePileLabels();
         s.before = e.table;
         s.beforeCards = e.cards;
         input.mouseDown(right ? MouseButton::Right : MouseButton::Left, ctrl, at.x(), at.y());
@@ -1278,7 +1278,7 @@ void TfrmMain::fitLargeToolBar() {
     if (toolBarLarge_->toolButtonStyle() == style) return;
     toolBarLarge_->setToolButtonStyle(style);
     // Without captions the buttons take the width of their pictures.
-    const int buttonWidth = !captions ? 0 : largeButtonWidth();
+    const int buttonWidth = captions ? largeButtonWidth() : 0;
     for (QToolButton* b : toolBarLarge_->findChildren<QToolButton*>()) b->setMinimumWidth(buttonWidth);
 }
 

@@ -136,6 +136,7 @@ private:
     void fitLargeToolBar();
     int largeButtonWidth() const;
     void layoutTable();
+    void hidePileLabels();
     void updateScrollBar();
     void updateCommands();
     void afterPlayerAction(bool changed);

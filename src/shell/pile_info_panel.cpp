@@ -6,11 +6,10 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QToolTip>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
@@ -62,6 +61,23 @@ QLabel* panelLabel(QWidget* parent) {
     return l;
 }
 
+// An info panel holding two labels, one under the other or side by side.
+QFrame* twoLabelPanel(QWidget* parent, const QString& name, QBoxLayout::Direction direction, QLabel*& first,
+                      QLabel*& second) {
+    QFrame* panel = infoPanel(parent);
+    panel->setObjectName(name);
+    auto* box = new QBoxLayout(direction, panel);
+    box->setContentsMargins(4, 2, 4, 2);
+    const bool across = direction == QBoxLayout::LeftToRight;
+    box->setSpacing(across ? 4 : 0);
+    first = panelLabel(panel);
+    second = panelLabel(panel);
+    box->addWidget(first);
+    box->addWidget(second);
+    if (across) box->addStretch(1);
+    return panel;
+}
+
 } // namespace
 
 // ---- when the panels show --------------------------------------------------------
@@ -97,28 +113,12 @@ QPoint pilePanelPlace(QPoint pointer, QSize panels, QSize area) {
 // ---- the panels --------------------------------------------------------------------
 
 PilePanels::PilePanels(QWidget* table) : table_(table) {
-    QFrame* sizePanel = infoPanel(table);
-    sizePanel->setObjectName(QStringLiteral("pnlPilesSize"));
-    auto* column = new QVBoxLayout(sizePanel);
-    column->setContentsMargins(4, 2, 4, 2);
-    column->setSpacing(0);
-    lblHeading_ = panelLabel(sizePanel);
-    lblCards_ = panelLabel(sizePanel);
-    column->addWidget(lblHeading_);
-    column->addWidget(lblCards_);
-    pnlPilesSize_ = sizePanel;
-
-    QFrame* redeals = infoPanel(table);
-    redeals->setObjectName(QStringLiteral("pnlShowRedeals"));
-    auto* row = new QHBoxLayout(redeals);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->setSpacing(4);
-    lblRedealsCaption_ = panelLabel(redeals);
-    lblRedeals_ = panelLabel(redeals);
-    row->addWidget(lblRedealsCaption_);
-    row->addWidget(lblRedeals_);
-    row->addStretch(1);
-    pnlShowRedeals_ = redeals;
+    // The pile's panel: its heading over its card count.
+    pnlPilesSize_ = twoLabelPanel(table, QStringLiteral("pnlPilesSize"), QBoxLayout::TopToBottom, lblHeading_,
+                                  lblCards_);
+    // The stock's redeals: caption and value side by side.
+    pnlShowRedeals_ = twoLabelPanel(table, QStringLiteral("pnlShowRedeals"), QBoxLayout::LeftToRight,
+                                    lblRedealsCaption_, lblRedeals_);
     leaveWatch_ = new LeaveWatch(table, *this);
     table->installEventFilter(leaveWatch_);
 }

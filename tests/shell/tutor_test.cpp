@@ -203,7 +203,9 @@ TEST_F(TutorTest, TheMKeyShowsAHintAndBothAutoplayButtonsMirrorTheCommand) {
     QTest::keyClick(w.get(), Qt::Key_M);
     EXPECT_TRUE(arrow()->arrowShown());
     EXPECT_EQ(w->engine().game.tutorMode, 1);
-    QTest::keyClick(w.get(), Qt::Key_M, Qt::ControlModifier); // not the hint key
+    const std::size_t hints = w->engine().hintHistory.size();
+    QTest::keyClick(w.get(), Qt::Key_M, Qt::ControlModifier); // not the hint key: no further hint
+    EXPECT_EQ(w->engine().hintHistory.size(), hints);
     EXPECT_TRUE(arrow()->arrowShown());
 
     QAction* command = w->action("mnuAutoplay");
