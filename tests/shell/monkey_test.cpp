@@ -25,6 +25,7 @@
 using namespace vellamor;
 using namespace vellamor::shell;
 using vellamor::shell::testing::answerBox;
+using vellamor::shell::testing::normalWindow;
 using vellamor::shell::testing::ProgramFixture;
 
 namespace {
@@ -136,8 +137,7 @@ private:
 
 TEST(Monkey, RandomGesturesKeepEveryCardAndUndoBringsTheDealBack) {
     ProgramFixture fx;
-    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=1000\r\n"
-                     "MainWindowState_Height=760\r\nGame=0\r\nAutoPlay=N\r\n");
+    fx.writeSettings(normalWindow(1000, 760, "Game=0\r\nAutoPlay=N\r\n"));
     auto w = fx.start();
     ASSERT_NE(w, nullptr);
     Engine& e = w->engine();

@@ -233,8 +233,7 @@ TEST(PileLabels, BoxesInTheToolTipColourOverEveryShownPile) {
 // until the next click, and leaving the game clears it all.
 TEST(PileInfoWindow, StatusBarPanelsAndLabels) {
     shell::testing::ProgramFixture fx;
-    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=1000\r\n"
-                     "MainWindowState_Height=760\r\nShowPilesSize=Y\r\nConfirmQuitGame=N\r\n");
+    fx.writeSettings(shell::testing::normalWindow(1000, 760, "ShowPilesSize=Y\r\nConfirmQuitGame=N\r\n"));
     const auto w = fx.start();
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(w->startGame(0, 1)); // Klondike

@@ -21,6 +21,7 @@
 
 using namespace vellamor;
 using namespace vellamor::shell;
+using vellamor::shell::testing::normalWindow;
 using vellamor::shell::testing::ProgramFixture;
 
 namespace {
@@ -70,8 +71,7 @@ std::optional<Move> findTableauMove(const Engine& e) {
 class PlayTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=1000\r\n"
-                         "MainWindowState_Height=760\r\nDoubleClick_To_Foundations=Y\r\n");
+        fx.writeSettings(normalWindow(1000, 760, "DoubleClick_To_Foundations=Y\r\n"));
         w = fx.start();
         ASSERT_NE(w, nullptr);
     }

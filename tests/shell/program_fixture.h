@@ -91,6 +91,13 @@ private:
     store::Environment env_;
 };
 
+// The settings of a normal (not maximised) window of the given size, followed
+// by `more` preference lines.
+inline std::string normalWindow(int width, int height, const std::string& more = {}) {
+    return "[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=" + std::to_string(width) +
+           "\r\nMainWindowState_Height=" + std::to_string(height) + "\r\n" + more;
+}
+
 // Runs `answer` on the first modal box that opens while `run` runs, and returns
 // the text of that box (empty when none opened).
 inline QString answerBox(const std::function<void()>& run, const std::function<void(QWidget*)>& answer) {

@@ -31,6 +31,7 @@
 using namespace vellamor;
 using namespace vellamor::shell;
 using vellamor::shell::testing::answerBox;
+using vellamor::shell::testing::normalWindow;
 using vellamor::shell::testing::ProgramFixture;
 using vellamor::shell::testing::pressOk;
 
@@ -236,8 +237,7 @@ bool greenish(QRgb c) { return qGreen(c) > qRed(c) + 20 && qGreen(c) > qBlue(c) 
 
 TEST(Pause, HidesTheCardsAndTheClickEndsIt) {
     ProgramFixture fx;
-    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=900\r\n"
-                     "MainWindowState_Height=700\r\n");
+    fx.writeSettings(normalWindow(900, 700));
     auto w = fx.start();
     ASSERT_NE(w, nullptr);
     Engine& e = w->engine();
@@ -279,8 +279,7 @@ void expectWholeBar(QToolBar* bar) {
 
 TEST(ToolBar, ANarrowWindowDropsTheLargeCaptionsAndKeepsEveryButton) {
     ProgramFixture fx;
-    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=1000\r\n"
-                     "MainWindowState_Height=700\r\nToolBar_Large=Y\r\n");
+    fx.writeSettings(normalWindow(1000, 700, "ToolBar_Large=Y\r\n"));
     auto w = fx.start();
     ASSERT_NE(w, nullptr);
     auto* bar = w->findChild<QToolBar*>(QStringLiteral("toolBarLarge"));
@@ -309,8 +308,7 @@ TEST(Close, WritesTheWindowStateAndTheAutoplayOfAllGames) {
     };
     for (const Case& c : cases) {
         ProgramFixture fx;
-        fx.writeSettings(std::string("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=900\r\n"
-                                     "MainWindowState_Height=650\r\nGame=0\r\n") +
+        fx.writeSettings(normalWindow(900, 650, "Game=0\r\n") +
                          c.settings);
         auto w = fx.start();
         ASSERT_NE(w, nullptr);
@@ -343,8 +341,7 @@ TEST(Close, ARunningDemoIsStoppedAndTheWindowStays) {
 
 TEST(FullScreen, F11TakesTheMenuAwayAndEscBringsTheWindowBack) {
     ProgramFixture fx;
-    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=900\r\n"
-                     "MainWindowState_Height=650\r\nGame=0\r\n");
+    fx.writeSettings(normalWindow(900, 650, "Game=0\r\n"));
     auto w = fx.start();
     ASSERT_NE(w, nullptr);
     QString advice;
@@ -386,8 +383,7 @@ TEST(FullScreen, F11TakesTheMenuAwayAndEscBringsTheWindowBack) {
 
 TEST(Pause, ThePicturesNeverStartAboveOneHundredPixels) {
     ProgramFixture fx;
-    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=480\r\n"
-                     "MainWindowState_Height=300\r\nGame=0\r\n");
+    fx.writeSettings(normalWindow(480, 300, "Game=0\r\n"));
     auto w = fx.start();
     ASSERT_NE(w, nullptr);
     w->action("mnuPause")->trigger();
@@ -408,8 +404,7 @@ TEST(Pause, ThePicturesNeverStartAboveOneHundredPixels) {
 
 TEST(Scrolling, TheWheelMovesATallTableBySixtyPixelsANotch) {
     ProgramFixture fx;
-    fx.writeSettings("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=700\r\n"
-                     "MainWindowState_Height=380\r\nGame=0\r\n");
+    fx.writeSettings(normalWindow(700, 380, "Game=0\r\n"));
     auto w = fx.start();
     ASSERT_NE(w, nullptr);
     Engine& e = w->engine();
@@ -519,8 +514,7 @@ TEST(StartUp, FilesOfEarlierVersionsAreRemovedOnlyWhenTheirFirstIsThere) {
 TEST(TableMenu, CtrlAndTheRightButtonOnAnEmptyPlaceOpenIt) {
     for (const bool allowed : {true, false}) {
         ProgramFixture fx;
-        fx.writeSettings(std::string("[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=900\r\n"
-                                     "MainWindowState_Height=650\r\nGame=0\r\nShow_Main_Popup_Menu=") +
+        fx.writeSettings(normalWindow(900, 650, "Game=0\r\nShow_Main_Popup_Menu=") +
                          (allowed ? "Y" : "N") + "\r\n");
         auto w = fx.start();
         ASSERT_NE(w, nullptr);

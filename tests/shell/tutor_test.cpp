@@ -23,6 +23,7 @@
 
 using namespace vellamor;
 using namespace vellamor::shell;
+using vellamor::shell::testing::normalWindow;
 using vellamor::shell::testing::ProgramFixture;
 
 namespace {
@@ -31,8 +32,7 @@ constexpr int kKlondike = 0;
 constexpr int kFreeCell = 6;
 constexpr long long kNumber = 1234567;
 
-const std::string kWindow = "[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Width=1000\r\n"
-                            "MainWindowState_Height=760\r\nGame=0\r\n";
+const std::string kWindow = normalWindow(1000, 760, "Game=0\r\n");
 
 // Pixels of the arrow's yellow in the table as the screen shows it (children included).
 int yellowPixels(QWidget* table) {
